@@ -9,8 +9,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <memory>
-#include <mutex>
 #include <thread>
 #include <vector>
 
