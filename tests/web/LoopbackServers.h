@@ -3,8 +3,6 @@
 // ordinary answers, and a raw socket server for what cpp-httplib cannot fake (the exact request
 // bytes, a connection closed mid-body, a server that stalls).
 
-// Every user of httplib in this test binary comes through here, so the setting is the same everywhere.
-#define CPPHTTPLIB_LISTEN_BACKLOG 1024
 #include <arpa/inet.h>
 #include <httplib.h>
 #include <netinet/in.h>
@@ -83,7 +81,7 @@ public:
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t length = sizeof address;
         ::bind(listener_, reinterpret_cast<sockaddr*>(&address), length);
-        ::listen(listener_, 64);
+        ::listen(listener_, 1024);  // room for a thousand clients at once
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
         port_ = ntohs(address.sin_port);
         thread_ = std::thread([this] { Serve(); });
