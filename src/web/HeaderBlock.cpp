@@ -1,8 +1,8 @@
 #include "web/HeaderBlock.h"
 
-#include "web/TextRoutines.h"
-
 #include <algorithm>
+
+#include "web/TextRoutines.h"
 
 namespace nomvera::web {
 

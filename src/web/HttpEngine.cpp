@@ -1,14 +1,14 @@
 #include "web/HttpEngine.h"
 
+#include <cstdio>
+#include <optional>
+
 #include "web/Cookies.h"
 #include "web/CurlShare.h"
 #include "web/HeaderBlock.h"
 #include "web/HttpTransfer.h"
 #include "web/TextRoutines.h"
 #include "web/UrlSplitting.h"
-
-#include <cstdio>
-#include <optional>
 
 namespace nomvera::web {
 

@@ -1,9 +1,9 @@
 #include "web/HttpTransfer.h"
 
-#include "web/HeaderBlock.h"
-
 #include <algorithm>
 #include <string_view>
+
+#include "web/HeaderBlock.h"
 
 namespace nomvera::web {
 

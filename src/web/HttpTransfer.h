@@ -2,12 +2,12 @@
 // One libcurl transfer with its own easy and multi handle: collects the body and the header block
 // of the final response, and aborts promptly on the caller's cancel flag.
 
-#include "web/HttpEngine.h"
-
 #include <curl/curl.h>
 
 #include <string>
 #include <vector>
+
+#include "web/HttpEngine.h"
 
 namespace nomvera::web {
 

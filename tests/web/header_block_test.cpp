@@ -1,12 +1,12 @@
 // The texts of one exchange without the network: the request block the engine completes, the
 // agent it picks, the entries libcurl gets, and what it reads out of a response block.
 
-#include "web/HeaderBlock.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "web/HeaderBlock.h"
 
 using namespace nomvera::web;
 
@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CompletionCase{"Defaults", "", nullptr, "Accept: */*" + kDefaultTail},
         CompletionCase{"EmptyCookieTextAddsNoLine", "", &kNoCookies, "Accept: */*" + kDefaultTail},
-        CompletionCase{"CookiesLast", "", &kTwoCookies, "Accept: */*" + kDefaultTail + "\r\nCookie: a=1; b=2"},
+        CompletionCase{"CookiesLast", "", &kTwoCookies,
+                       "Accept: */*" + kDefaultTail + "\r\nCookie: a=1; b=2"},
         CompletionCase{"CallerCookieLineStillGetsOurs", "Cookie: z=9", &kTwoCookies,
                        "Cookie: z=9\r\nAccept: */*" + kDefaultTail + "\r\nCookie: a=1; b=2"},
         CompletionCase{"CallerAgentAndAccept", "User-Agent: Tester\r\nAccept: text/html", nullptr,
@@ -50,7 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         CompletionCase{"LowerCaseAcceptIsNotAccept", "accept: text/html", nullptr,
                        "accept: text/html\r\nAccept: */*" + kDefaultTail},
         CompletionCase{"CallerLinesKept", "Referer: r\r\nAccept-Language: en\r\nContent-Type: text/plain",
-                       nullptr, "Referer: r\r\nAccept-Language: en\r\nContent-Type: text/plain\r\nAccept: */*"},
+                       nullptr,
+                       "Referer: r\r\nAccept-Language: en\r\nContent-Type: text/plain\r\nAccept: */*"},
         // The tests search the whole block, so a marker inside another line counts as present.
         CompletionCase{"MarkerInsideAnotherLine", "X-Accept: 1", nullptr, "X-Accept: 1" + kDefaultTail}),
     [](const auto& tested) { return std::string(tested.param.name); });
@@ -64,7 +66,9 @@ struct AgentCase {
 
 class UserAgentOfTest : public ::testing::TestWithParam<AgentCase> {};
 
-TEST_P(UserAgentOfTest, TakesTheRestOfTheLineTrimmed) { EXPECT_EQ(UserAgentOf(GetParam().headers), GetParam().agent); }
+TEST_P(UserAgentOfTest, TakesTheRestOfTheLineTrimmed) {
+    EXPECT_EQ(UserAgentOf(GetParam().headers), GetParam().agent);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UserAgentOfTest,
@@ -73,13 +77,17 @@ INSTANTIATE_TEST_SUITE_P(
                       AgentCase{"FirstLine", "User-Agent: Tester\r\nAccept: text/html", "Tester"},
                       AgentCase{"LastLineNoBreak", "Accept: x\r\nUser-Agent:  My Agent 2  ", "My Agent 2"},
                       AgentCase{"AnyLetterCase", "uSER-aGENT: lower", "lower"},
-                      AgentCase{"FullWidthSpacesTrimmed", "User-Agent:\xA1\xA1" "A\xA1\xA1\r\nX: y", "A"},
+                      AgentCase{"FullWidthSpacesTrimmed",
+                                "User-Agent:\xA1\xA1"
+                                "A\xA1\xA1\r\nX: y",
+                                "A"},
                       AgentCase{"EmptyValue", "User-Agent:\r\nX: y", ""}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(CurlHeaderEntries, OneEntryPerLineThenSuppressors) {
-    const std::vector<std::string> expected = {"User-Agent: T", "X-Empty;", "Accept: */*", "Accept:",
-                                               "Expect:", "Content-Type:", "Proxy-Connection:"};
+    const std::vector<std::string> expected = {"User-Agent: T",    "X-Empty;", "Accept: */*",
+                                               "Accept:",          "Expect:",  "Content-Type:",
+                                               "Proxy-Connection:"};
     EXPECT_EQ(CurlHeaderEntries("User-Agent: T\r\nX-Empty:  \r\n\r\nAccept: */*"), expected);
 }
 
@@ -116,8 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
         ResponseCase{"TooLong", BlockOfSize(5000), true, kSpaces},
         ResponseCase{"CutAtZeroByte", std::string("HTTP/1.1 200 OK\r\nA: \0b\r\n\r\n", 27), true,
                      "HTTP/1.1 200 OK\r\nA: "},
-        ResponseCase{"SetCookieSpelling", "HTTP/1.1 200 OK\r\nset-cookie: a=1\r\nSET-COOKIE: b=2\r\nX: SeT-CoOkIe\r\n\r\n",
-                     true, "HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nSet-Cookie: b=2\r\nX: Set-Cookie\r\n\r\n"}),
+        ResponseCase{"SetCookieSpelling",
+                     "HTTP/1.1 200 OK\r\nset-cookie: a=1\r\nSET-COOKIE: b=2\r\nX: SeT-CoOkIe\r\n\r\n", true,
+                     "HTTP/1.1 200 OK\r\nSet-Cookie: a=1\r\nSet-Cookie: b=2\r\nX: Set-Cookie\r\n\r\n"}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 struct CookieCase {
@@ -135,13 +144,14 @@ TEST_P(ReceivedCookiesOfTest, CollectsTheFirstPairOfEachLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReceivedCookiesOfTest,
-    ::testing::Values(
-        CookieCase{"None", "HTTP/1.1 200 OK\r\nA: b\r\n\r\n", ""},
-        CookieCase{"Spaces", kSpaces, ""},
-        CookieCase{"AttributesDropped", "HTTP/1.1 200 OK\r\nSet-Cookie: a=1; path=/\r\nSet-Cookie: b=2\r\n\r\n",
-                   "a=1; b=2"},
-        CookieCase{"ValueTrimmed", "HTTP/1.1 200 OK\r\nSet-Cookie:   c=3   \r\n\r\n", "c=3"},
-        CookieCase{"OrderKept", "Set-Cookie: z=1;\r\nSet-Cookie: y=2; x\r\nSet-Cookie: x=3", "z=1; y=2; x=3"}),
+    ::testing::Values(CookieCase{"None", "HTTP/1.1 200 OK\r\nA: b\r\n\r\n", ""},
+                      CookieCase{"Spaces", kSpaces, ""},
+                      CookieCase{"AttributesDropped",
+                                 "HTTP/1.1 200 OK\r\nSet-Cookie: a=1; path=/\r\nSet-Cookie: b=2\r\n\r\n",
+                                 "a=1; b=2"},
+                      CookieCase{"ValueTrimmed", "HTTP/1.1 200 OK\r\nSet-Cookie:   c=3   \r\n\r\n", "c=3"},
+                      CookieCase{"OrderKept", "Set-Cookie: z=1;\r\nSet-Cookie: y=2; x\r\nSet-Cookie: x=3",
+                                 "z=1; y=2; x=3"}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
 TEST(TrimSpaces, AsciiAndFullWidthAtBothEndsOnly) {

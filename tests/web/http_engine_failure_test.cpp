@@ -1,10 +1,6 @@
 // When the exchange goes wrong: nobody listening, a server that hangs up or stalls, a call that
 // is cancelled, and many calls at once from many threads.
 
-#include "LoopbackServers.h"
-#include "web/CurlShare.h"
-#include "web/HttpEngine.h"
-
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -13,6 +9,10 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "LoopbackServers.h"
+#include "web/CurlShare.h"
+#include "web/HttpEngine.h"
 
 using namespace nomvera::web;
 using nomvera::web::testing::RawServer;
@@ -31,13 +31,14 @@ struct Outcome {
 
 Outcome Fetch(const std::string& url, const HttpControl* control = nullptr) {
     Outcome outcome;
-    outcome.body = HttpEngine(url, 0, "", nullptr, &outcome.receivedCookies, nullptr, &outcome.responseHeaders,
-                              false, nullptr, "", control);
+    outcome.body = HttpEngine(url, 0, "", nullptr, &outcome.receivedCookies, nullptr,
+                              &outcome.responseHeaders, false, nullptr, "", control);
     return outcome;
 }
 
 TEST(HttpEngineFailure, NobodyListeningGivesTheFailedResult) {
-    const std::string url = nomvera::web::testing::LoopbackUrl(nomvera::web::testing::ClosedLoopbackPort(), "/");
+    const std::string url =
+        nomvera::web::testing::LoopbackUrl(nomvera::web::testing::ClosedLoopbackPort(), "/");
     std::string cookies = "a = 1 ;b=2";
     std::string received = "untouched";
     std::string headers;
@@ -85,7 +86,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, ServerHangsUp, ::testing::ValuesIn(kCuts),
                          [](const auto& tested) { return std::string(tested.param.name); });
 
 enum class Ending { kCancel, kIdle };
-void PrintTo(Ending ending, std::ostream* os) { *os << (ending == Ending::kCancel ? "cancel" : "idle"); }
+void PrintTo(Ending ending, std::ostream* os) {
+    *os << (ending == Ending::kCancel ? "cancel" : "idle");
+}
 
 class ServerStalls : public ::testing::TestWithParam<std::tuple<CutCase, Ending>> {};
 
@@ -130,9 +133,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, ServerStalls,
                          });
 
 TEST(HttpEngineFailure, CancelledBeforeTheStartSendsNothing) {
-    RawServer server([](int fd, const std::string&) {
-        SendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok");
-    });
+    RawServer server(
+        [](int fd, const std::string&) { SendAll(fd, "HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok"); });
     std::atomic<bool> cancel{true};
     HttpControl control;
     control.cancel = &cancel;
@@ -145,8 +147,8 @@ TEST(HttpEngineFailure, CancelledBeforeTheStartSendsNothing) {
 TEST(HttpEngineConcurrency, ThousandThreadsEachGetTheirOwnAnswer) {
     RawServer server([](int fd, const std::string& request) {
         const std::string path = request.substr(4, request.find(' ', 4) - 4);
-        SendAll(fd, "HTTP/1.1 200 OK\r\nSet-Cookie: last=" + path.substr(3) + "; path=/n\r\nContent-Length: " +
-                        std::to_string(path.size()) + "\r\n\r\n" + path);
+        SendAll(fd, "HTTP/1.1 200 OK\r\nSet-Cookie: last=" + path.substr(3) +
+                        "; path=/n\r\nContent-Length: " + std::to_string(path.size()) + "\r\n\r\n" + path);
     });
     CurlShare::Instance().ClearCookies();
     constexpr int kThreads = 1000;

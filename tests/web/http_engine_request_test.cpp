@@ -1,11 +1,6 @@
 // What goes out on the wire: the request line, the header block line by line (nothing of
 // libcurl's own beyond Host, User-Agent and Content-Length), the body and the proxy.
 
-#include "LoopbackServers.h"
-#include "web/CurlShare.h"
-#include "web/HeaderBlock.h"
-#include "web/HttpEngine.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +8,11 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "LoopbackServers.h"
+#include "web/CurlShare.h"
+#include "web/HeaderBlock.h"
+#include "web/HttpEngine.h"
 
 using namespace nomvera::web;
 using nomvera::web::testing::RawServer;
@@ -37,7 +37,9 @@ std::vector<std::string> HeadLines(const std::string& request) {
     }
 }
 
-std::string BodyOf(const std::string& request) { return request.substr(request.find("\r\n\r\n") + 4); }
+std::string BodyOf(const std::string& request) {
+    return request.substr(request.find("\r\n\r\n") + 4);
+}
 
 class HttpEngineRequest : public ::testing::Test {
 protected:
@@ -100,10 +102,14 @@ TEST_P(CallerHeaders, SendTheCompletedBlockOnceAndHandItBack) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, CallerHeaders,
     ::testing::Values(
-        CallerHeaderCase{"AgentAndAccept", "User-Agent: Tester\r\nAccept: text/html",
-                         {"User-Agent: Tester", "Accept: text/html"}, false},
-        CallerHeaderCase{"LowerCaseAgentIsTheAgent", "user-agent: lower", {"user-agent: lower", "Accept: */*"}, false},
-        CallerHeaderCase{"LowerCaseAcceptGetsOurs", "accept: text/html", {"accept: text/html", "Accept: */*"}, true},
+        CallerHeaderCase{"AgentAndAccept",
+                         "User-Agent: Tester\r\nAccept: text/html",
+                         {"User-Agent: Tester", "Accept: text/html"},
+                         false},
+        CallerHeaderCase{
+            "LowerCaseAgentIsTheAgent", "user-agent: lower", {"user-agent: lower", "Accept: */*"}, false},
+        CallerHeaderCase{
+            "LowerCaseAcceptGetsOurs", "accept: text/html", {"accept: text/html", "Accept: */*"}, true},
         CallerHeaderCase{"EmptyValueStillSent", "X-Empty:", {"X-Empty:", "Accept: */*"}, true}),
     [](const auto& tested) { return std::string(tested.param.name); });
 
@@ -181,7 +187,8 @@ struct UrlCase {
 class UrlForms : public HttpEngineRequest, public ::testing::WithParamInterface<UrlCase> {};
 
 TEST_P(UrlForms, RequestTheObjectPathAsWritten) {
-    const std::string url = GetParam().prefix + "127.0.0.1:" + std::to_string(server.port()) + GetParam().suffix;
+    const std::string url =
+        GetParam().prefix + "127.0.0.1:" + std::to_string(server.port()) + GetParam().suffix;
     EXPECT_EQ(HttpEngine(url), "ok");
     EXPECT_EQ(HeadLines(OnlyRequest()).front(), "GET " + GetParam().target + " HTTP/1.1");
 }

@@ -1,13 +1,13 @@
 // What comes back: the body as received, the final response's header block, the cookies the
 // server sets (collected, merged, or kept in the process-wide store) and the redirects.
 
-#include "LoopbackServers.h"
-#include "web/CurlShare.h"
-#include "web/HttpEngine.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "LoopbackServers.h"
+#include "web/CurlShare.h"
+#include "web/HttpEngine.h"
 
 using namespace nomvera::web;
 using nomvera::web::testing::HttplibServer;
@@ -88,7 +88,8 @@ protected:
 TEST_F(HttpEngineResponse, CollectsReceivedCookiesAndRewritesTheirSpelling) {
     std::string received = "stale";
     std::string responseHeaders;
-    EXPECT_EQ(HttpEngine(server.Url("/two-cookies"), 0, "", nullptr, &received, nullptr, &responseHeaders), "set");
+    EXPECT_EQ(HttpEngine(server.Url("/two-cookies"), 0, "", nullptr, &received, nullptr, &responseHeaders),
+              "set");
     EXPECT_EQ(received, "a=1; b=2");
     EXPECT_EQ(responseHeaders.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
     EXPECT_NE(responseHeaders.find("\r\nSet-Cookie: b=2\r\n"), std::string::npos);
@@ -129,7 +130,8 @@ TEST_F(HttpEngineResponse, FollowsRedirectsAndReportsOnlyTheFinalResponse) {
     std::string cookies;
     std::string received;
     std::string responseHeaders;
-    EXPECT_EQ(HttpEngine(server.Url("/start"), 0, "", &cookies, &received, nullptr, &responseHeaders), "final");
+    EXPECT_EQ(HttpEngine(server.Url("/start"), 0, "", &cookies, &received, nullptr, &responseHeaders),
+              "final");
     EXPECT_EQ(responseHeaders.rfind("HTTP/1.1 200 OK\r\n", 0), 0u);
     EXPECT_NE(responseHeaders.find("X-Final: yes"), std::string::npos);
     EXPECT_EQ(responseHeaders.find("X-Hop"), std::string::npos);
@@ -156,22 +158,23 @@ TEST_F(HttpEngineResponse, RedirectLoopEnds) {
 TEST_F(HttpEngineResponse, BodyComesBackExactlyAsReceived) {
     EXPECT_EQ(HttpEngine(server.Url("/gzip-label")), std::string("\x1F\x8Bnot gzip\0at all", 16));
     EXPECT_EQ(HttpEngine(server.Url("/large")), kLargeBody);
-    EXPECT_EQ(HttpEngine(server.Url("/chunked")), std::string(1000, 'a') + std::string(1000, 'b') +
-                                                      std::string(1000, 'c'));
+    EXPECT_EQ(HttpEngine(server.Url("/chunked")),
+              std::string(1000, 'a') + std::string(1000, 'b') + std::string(1000, 'c'));
 }
 
 TEST_F(HttpEngineResponse, HeadReadsHeadersOnly) {
     std::string responseHeaders;
     EXPECT_EQ(HttpEngine(server.Url("/large"), 2, "", nullptr, nullptr, nullptr, &responseHeaders), "");
-    EXPECT_NE(responseHeaders.find("Content-Length: " + std::to_string(kLargeBody.size())), std::string::npos);
+    EXPECT_NE(responseHeaders.find("Content-Length: " + std::to_string(kLargeBody.size())),
+              std::string::npos);
 }
 
 TEST_F(HttpEngineResponse, AnswerLargerThanTheBoundIsAFailedRequest) {
     HttpControl control;
     control.maxBodyBytes = 2000;
     const auto fetch = [&](std::size_t size) {
-        return HttpEngine(server.Url("/bytes/" + std::to_string(size)), 0, "", nullptr, nullptr, nullptr, nullptr,
-                          false, nullptr, "", &control);
+        return HttpEngine(server.Url("/bytes/" + std::to_string(size)), 0, "", nullptr, nullptr, nullptr,
+                          nullptr, false, nullptr, "", &control);
     };
     EXPECT_EQ(fetch(2000), std::string(2000, 'b'));
     EXPECT_EQ(fetch(2001), "");
