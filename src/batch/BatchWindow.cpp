@@ -19,9 +19,12 @@
 #include "batch/BrowsableLink.h"
 #include "batch/ColumnSort.h"
 #include "batch/FileDropTarget.h"
+#include "batch/GuiThreadSurface.h"
 #include "batch/LocalText.h"
 #include "batch/OuterSize.h"
 #include "batch/PartedStatusBar.h"
+#include "lookup/BatchRun.h"
+#include "lookup/SimpleQuery.h"
 
 namespace nomvera::batch {
 namespace {
@@ -71,6 +74,10 @@ BatchWindow::BatchWindow(app::AppState& state, QWidget* parent)
     dropTarget_->Register(*list_->viewport());
 
     surface_ = std::make_unique<BatchWindowSurface>(*model_, *statusBar_, *progress_, *importExportBox_);
+    workerSurface_ = std::make_shared<GuiThreadSurface>(*surface_, *this);
+    batchRun_ = std::make_unique<lookup::BatchRun>(*surface_, workerSurface_, state_.workerHandles, state_.addresses);
+    simpleQuery_ =
+        std::make_unique<lookup::SimpleQuery>(*surface_, workerSurface_, state_.workerHandles, state_.addresses);
 
     connect(list_, &AccountListView::deletePressed, this, &BatchWindow::DeleteSelectedRow);
     connect(list_, &AccountListView::doubleClickedAnywhere, this, &BatchWindow::OpenSelectedLink);
@@ -79,7 +86,19 @@ BatchWindow::BatchWindow(app::AppState& state, QWidget* parent)
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
-BatchWindow::~BatchWindow() = default;
+BatchWindow::~BatchWindow() { StopLookups(); }
+
+// Workers stop between their steps and their transfers are aborted; their threads are joined in
+// the background, so the window goes at once and no write reaches it afterwards.
+void BatchWindow::StopLookups() {
+    workerSurface_->Detach();
+    batchRun_->Stop();
+    simpleQuery_->Stop();
+}
+
+bool BatchWindow::QueryUnderWay() const {
+    return queryUnderWay_ || batchRun_->IsRunning() || simpleQuery_->IsRunning();
+}
 
 lookup::BatchSurface& BatchWindow::Surface() {
     return *surface_;
@@ -90,12 +109,13 @@ int BatchWindow::SelectedRow() const {
 }
 
 bool BatchWindow::RefuseWhileQueryUnderWay() {
-    if (!queryUnderWay_) return false;
+    if (!QueryUnderWay()) return false;
     SetStatus(kQueryUnderWayText);
     return true;
 }
 
 void BatchWindow::closeEvent(QCloseEvent* event) {
+    StopLookups();
     event->accept();
     emit closed();
 }
@@ -165,11 +185,14 @@ void BatchWindow::OnExport() {
 
 void BatchWindow::OnBatchQuery() {
     if (RefuseWhileQueryUnderWay()) return;
-    // The batch run starts here.
+    batchRun_->Start();
 }
 
 void BatchWindow::OnSimpleQuery() {
-    // The simple query of the selected row runs here.
+    const int row = SelectedRow();
+    if (row < 0) return;  // nothing selected: nothing at all happens
+    if (RefuseWhileQueryUnderWay()) return;
+    simpleQuery_->Start(row);
 }
 
 void BatchWindow::OnAdvancedQuery() {

@@ -19,12 +19,18 @@ namespace nomvera::app {
 class AppState;
 }
 
+namespace nomvera::lookup {
+class BatchRun;
+class SimpleQuery;
+}  // namespace nomvera::lookup
+
 namespace nomvera::batch {
 
 class AccountListModel;
 class AccountListView;
 class BatchWindowSurface;
 class FileDropTarget;
+class GuiThreadSurface;
 class PartedStatusBar;
 
 class BatchWindow final : public QWidget {
@@ -51,7 +57,8 @@ public:
     // Rows are known only by position, so while a batch run or a simple query writes results
     // into rows, edits that move or replace rows would put one account's results on another's row.
     void SetQueryUnderWay(bool underWay) { queryUnderWay_ = underWay; }
-    bool QueryUnderWay() const { return queryUnderWay_; }
+    // Also true while a batch run or a simple query of this window is under way.
+    bool QueryUnderWay() const;
     // True, with the refusal written to the status bar, while a query is under way.
     bool RefuseWhileQueryUnderWay();
 
@@ -84,6 +91,7 @@ private:
     void OnHeadClicked(int column);
     void ShowContextMenu(const QPoint& position);
     void SetStatus(const QString& text);
+    void StopLookups();
 
     app::AppState& state_;
     AccountListModel* model_;
@@ -95,6 +103,10 @@ private:
     QMenu* contextMenu_;
     FileDropTarget* dropTarget_;
     std::unique_ptr<BatchWindowSurface> surface_;
+    // Workers reach the window only through this proxy; detached before the window goes.
+    std::shared_ptr<GuiThreadSurface> workerSurface_;
+    std::unique_ptr<lookup::BatchRun> batchRun_;
+    std::unique_ptr<lookup::SimpleQuery> simpleQuery_;
     LinkOpener openLink_;
     bool queryUnderWay_ = false;
 };
