@@ -2,7 +2,7 @@
 # third-party headers (those come in as SYSTEM includes through pkg-config / find_package).
 
 set(NOMVERA_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wold-style-cast
-    -Wcast-align -Woverloaded-virtual -Wnull-dereference -Wformat=2 -Werror)
+    -Wcast-align -Woverloaded-virtual -Wformat=2 -Werror)
 
 function(nomvera_target_settings target)
   target_compile_options(${target} PRIVATE
