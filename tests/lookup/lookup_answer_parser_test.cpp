@@ -5,6 +5,7 @@
 
 #include <array>
 #include <fstream>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -74,6 +75,10 @@ struct FixtureCase {
     const char* file;
     LookupOutcome expected;
 };
+
+void PrintTo(const FixtureCase& c, std::ostream* os) {
+    *os << c.file;
+}
 
 class AnswerFixtureTest : public ::testing::TestWithParam<FixtureCase> {};
 
@@ -158,6 +163,10 @@ struct ChangeCase {
     std::string CreditProfile::*field;
     const char* expected;  // UTF-8
 };
+
+void PrintTo(const ChangeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AnswerChangeTest : public ::testing::TestWithParam<ChangeCase> {};
 

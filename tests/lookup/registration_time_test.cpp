@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "lookup/SafetyGrade.h"
@@ -23,6 +24,10 @@ struct DateCase {
     const char* utf8;
     LocalTime expected;
 };
+
+void PrintTo(const DateCase& c, std::ostream* os) {
+    *os << '"' << c.utf8 << '"';
+}
 
 class RegistrationTimeTest : public ::testing::TestWithParam<DateCase> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,10 @@ struct GradeRowCase {
     const char* givenBad;
     const char* expectedUtf8;
 };
+
+void PrintTo(const GradeRowCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class GradeRowTest : public ::testing::TestWithParam<GradeRowCase> {};
 

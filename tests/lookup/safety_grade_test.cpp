@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,10 @@ struct GradeCase {
     std::array<bool, 5> fired;
     SafetyGrade grade;
 };
+
+void PrintTo(const GradeCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 GradeInputs InputsOf(const GradeCase& c) {
     GradeInputs in;
