@@ -24,9 +24,15 @@ constexpr std::u16string_view kSpaceItems =
 constexpr std::u16string_view kAnyChar = u"[\\s\\S]";  // PCRE2's own complementary pair
 constexpr std::u16string_view kNothing = u"(?!)";
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsAsciiPunct(char16_t c) { return c < 0x80 && !IsAsciiLetter(c) && !IsDigit(c); }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+bool IsAsciiLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+bool IsAsciiPunct(char16_t c) {
+    return c < 0x80 && !IsAsciiLetter(c) && !IsDigit(c);
+}
 
 // Length of a {n}, {n,} or {n,m} quantifier at p[i], 0 when the brace is literal text.
 size_t BraceQuantifierLength(std::u16string_view p, size_t i) {

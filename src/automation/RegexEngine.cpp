@@ -26,14 +26,18 @@ template <typename T, void (*Free)(T*)>
 struct Deleter {
     void operator()(T* p) const { Free(p); }
 };
-using CompileContext = std::unique_ptr<pcre2_compile_context, Deleter<pcre2_compile_context, pcre2_compile_context_free>>;
-using MatchContext = std::unique_ptr<pcre2_match_context, Deleter<pcre2_match_context, pcre2_match_context_free>>;
+using CompileContext =
+    std::unique_ptr<pcre2_compile_context, Deleter<pcre2_compile_context, pcre2_compile_context_free>>;
+using MatchContext =
+    std::unique_ptr<pcre2_match_context, Deleter<pcre2_match_context, pcre2_match_context_free>>;
 using MatchData = std::unique_ptr<pcre2_match_data, Deleter<pcre2_match_data, pcre2_match_data_free>>;
 using JitStack = std::unique_ptr<pcre2_jit_stack, Deleter<pcre2_jit_stack, pcre2_jit_stack_free>>;
 
 constexpr size_t kJitStackStart = 32 * 1024;
 
-PCRE2_SPTR Units(std::u16string_view text) { return reinterpret_cast<PCRE2_SPTR>(text.data()); }
+PCRE2_SPTR Units(std::u16string_view text) {
+    return reinterpret_cast<PCRE2_SPTR>(text.data());
+}
 
 }  // namespace
 
@@ -57,8 +61,8 @@ std::unique_ptr<RegexEngine> RegexEngine::Compile(std::u16string_view ecmaPatter
     int error = 0;
     PCRE2_SIZE errorOffset = 0;
     auto code = std::make_unique<Code>();
-    code->code = pcre2_compile(Units(ecmaPattern), ecmaPattern.size(), options, &error, &errorOffset,
-                               context.get());
+    code->code =
+        pcre2_compile(Units(ecmaPattern), ecmaPattern.size(), options, &error, &errorOffset, context.get());
     if (code->code == nullptr) return nullptr;
     uint32_t groups = 0;
     pcre2_pattern_info(code->code, PCRE2_INFO_CAPTURECOUNT, &groups);
@@ -87,7 +91,8 @@ std::optional<MatchList> RegexEngine::Collect(std::u16string_view subject, bool 
     const PCRE2_SIZE* ovector = pcre2_get_ovector_pointer(data.get());
     size_t start = 0;
     while (start <= subject.size()) {
-        int rc = pcre2_match(code_->code, Units(subject), subject.size(), start, 0, data.get(), context.get());
+        int rc =
+            pcre2_match(code_->code, Units(subject), subject.size(), start, 0, data.get(), context.get());
         if (rc == PCRE2_ERROR_JIT_STACKLIMIT)  // the interpreter keeps its frames on the heap
             rc = pcre2_match(code_->code, Units(subject), subject.size(), start, PCRE2_NO_JIT, data.get(),
                              context.get());

@@ -13,9 +13,9 @@
 namespace nomvera::automation {
 
 struct RegexObject::State {
-    std::u16string pattern;                // as set, after the quote escapes
-    std::unique_ptr<RegexEngine> engine;   // empty when the pattern was rejected
-    std::optional<MatchList> matches;      // empty when the search did not run to its end
+    std::u16string pattern;               // as set, after the quote escapes
+    std::unique_ptr<RegexEngine> engine;  // empty when the pattern was rejected
+    std::optional<MatchList> matches;     // empty when the search did not run to its end
 };
 
 namespace {
@@ -23,7 +23,7 @@ namespace {
 constexpr int kNoPosition = -2;
 
 std::string WithQuoteEscapes(std::string_view pattern) {
-    static const std::string kQuoteMark = "#" + web::Local("引号");
+    static const std::string kQuoteMark = web::Local("#引号");
     std::string out;
     out.reserve(pattern.size());
     size_t from = 0;
@@ -84,7 +84,9 @@ bool RegexObject::Search(std::string_view pattern, std::string_view subject, boo
     return ran;
 }
 
-std::string RegexObject::GetPattern() const { return state_ ? web::Utf16ToLocal(state_->pattern) : ""; }
+std::string RegexObject::GetPattern() const {
+    return state_ ? web::Utf16ToLocal(state_->pattern) : "";
+}
 
 std::string RegexObject::ReplaceMatches(std::string_view replacement) const {
     if (!state_ || !state_->matches) return "";

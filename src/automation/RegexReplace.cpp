@@ -6,7 +6,9 @@
 namespace nomvera::automation {
 namespace {
 
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
 
 void AppendGroup(std::u16string& out, std::u16string_view subject, const MatchList& matches, size_t match,
                  size_t group) {
@@ -42,11 +44,15 @@ void Substitute(std::u16string& out, std::u16string_view subject, const MatchLis
             size_t index = static_cast<size_t>(next - u'0');
             if (digits == 2) {
                 const size_t two = index * 10 + static_cast<size_t>(replacement[i + 2] - u'0');
-                if (two > groups) digits = 1;
-                else index = two;
+                if (two > groups)
+                    digits = 1;
+                else
+                    index = two;
             }
-            if (index >= 1 && index <= groups) AppendGroup(out, subject, matches, match, index);
-            else out.append(replacement.substr(i, 1 + digits));
+            if (index >= 1 && index <= groups)
+                AppendGroup(out, subject, matches, match, index);
+            else
+                out.append(replacement.substr(i, 1 + digits));
             i += 1 + digits;
         } else {
             out += c;

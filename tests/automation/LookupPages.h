@@ -19,7 +19,8 @@ inline std::vector<std::string> PageLines() {
     return {
         "<title>【淘宝买家】信用查询结果</title>",
         "<a href=\"http://rate.taobao.com/user-rate-UvGxYMmvbOFgT.htm\" class=\"tb_nick\">某买家</a>",
-        "<li>买家信用：<font color=\"red\"><b>125</b></font><img src=\"http://pics.example/level3.gif\" /></li>",
+        "<li>买家信用：<font color=\"red\"><b>125</b></font><img src=\"http://pics.example/level3.gif\" "
+        "/></li>",
         "<li>注册时间：<font><b>2010-03-04 12:00:00</b></font></li>",
         "<li>实名认证：<font color=\"#00CC33\">&nbsp;已认证&nbsp;</font></li>",
         "<li><span>所在地区：</span>浙江 杭州 </li>",
@@ -58,7 +59,8 @@ inline std::string LookupPattern() {
     p += "[\\s\\S]*?中评.*?>([0-9]*?)</font>";
     p += "[\\s\\S]*?差评.*?>([0-9]*?)</font>";
     p += "[\\s\\S]*?好评率.*?\">(.*?%)<";
-    const std::string counts = "[\\s\\S]*?>([0-9]*?)</font>[\\s\\S]*?>([0-9]*?)</font>[\\s\\S]*?>([0-9]*?)</font>";
+    const std::string counts =
+        "[\\s\\S]*?>([0-9]*?)</font>[\\s\\S]*?>([0-9]*?)</font>[\\s\\S]*?>([0-9]*?)</font>";
     p += "[\\s\\S]*?买家信用[\\s\\S]*?最近一周" + counts;
     p += "[\\s\\S]*?最近一月" + counts;
     p += "[\\s\\S]*?最近半年" + counts;

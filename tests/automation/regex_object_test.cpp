@@ -1,13 +1,12 @@
 // RegexObject: ECMAScript pattern meanings on PCRE2, match collection, group and index reads,
 // positions in code page 936 text, quote escapes, Copy. Texts are written as UTF-8 and converted.
 
-#include "automation/RegexObject.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "automation/RegexObject.h"
 #include "web/CodePage.h"
 
 using nomvera::automation::RegexObject;
@@ -26,7 +25,9 @@ struct SyntaxCase {
     bool global = true;
 };
 
-void PrintTo(const SyntaxCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SyntaxCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RegexSyntax : public ::testing::TestWithParam<SyntaxCase> {};
 
@@ -171,7 +172,9 @@ struct PositionCase {
     int position;  // byte offset in the 936 subject
 };
 
-void PrintTo(const PositionCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PositionCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RegexPositions : public ::testing::TestWithParam<PositionCase> {};
 
@@ -180,8 +183,8 @@ TEST_P(RegexPositions, ByteOffsetInTheLocalSubject) {
     RegexObject re;
     ASSERT_TRUE(re.Search(Local(c.pattern), Local(c.subject)));
     int position = -99;
-    const std::string text = c.group == 0 ? re.GetMatchText(c.match, &position)
-                                          : re.GetSubMatchText(c.match, c.group, &position);
+    const std::string text =
+        c.group == 0 ? re.GetMatchText(c.match, &position) : re.GetSubMatchText(c.match, c.group, &position);
     EXPECT_EQ(text, Local(c.text));
     EXPECT_EQ(position, c.position);
 }
@@ -217,7 +220,9 @@ struct QuoteCase {
     const char* pattern;  // what GetPattern reports
 };
 
-void PrintTo(const QuoteCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const QuoteCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class QuoteEscapes : public ::testing::TestWithParam<QuoteCase> {};
 

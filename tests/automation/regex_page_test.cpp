@@ -19,9 +19,17 @@ namespace {
 
 const std::vector<std::string>& ExpectedGroups() {
     static const std::vector<std::string> kGroups = [] {
-        std::vector<std::string> g = {"买家", "http://rate.taobao.com/user-rate-UvGxYMmvbOFgT.htm", "125",
-                                      "http://pics.example/level3.gif", "2010-03-04 12:00:00",
-                                      "&nbsp;已认证&nbsp;", "浙江 杭州", "120", "3", "1", "96.77%"};
+        std::vector<std::string> g = {"买家",
+                                      "http://rate.taobao.com/user-rate-UvGxYMmvbOFgT.htm",
+                                      "125",
+                                      "http://pics.example/level3.gif",
+                                      "2010-03-04 12:00:00",
+                                      "&nbsp;已认证&nbsp;",
+                                      "浙江 杭州",
+                                      "120",
+                                      "3",
+                                      "1",
+                                      "96.77%"};
         for (int period = 0; period < 4; ++period) g.insert(g.end(), {"1", "0", "2"});
         for (std::string& text : g) text = Local(text);
         return g;
@@ -32,7 +40,8 @@ const std::vector<std::string>& ExpectedGroups() {
 void ExpectLookupGroups(const RegexObject& re) {
     ASSERT_EQ(re.GetMatchCount(), 1);
     ASSERT_EQ(re.GetSubMatchCount(), 23);
-    for (int k = 1; k <= 23; ++k) EXPECT_EQ(re.GetSubMatchText(1, k), ExpectedGroups()[k - 1]) << "group " << k;
+    for (int k = 1; k <= 23; ++k)
+        EXPECT_EQ(re.GetSubMatchText(1, k), ExpectedGroups()[k - 1]) << "group " << k;
 }
 
 class LookupPageSize : public ::testing::TestWithParam<size_t> {};
@@ -43,13 +52,16 @@ TEST_P(LookupPageSize, AllGroupsRead) {
     ExpectLookupGroups(re);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizes, LookupPageSize, ::testing::Values(0, 30 * 1024, 1024 * 1024, 4 * 1024 * 1024));
+INSTANTIATE_TEST_SUITE_P(Sizes, LookupPageSize,
+                         ::testing::Values(0, 30 * 1024, 1024 * 1024, 4 * 1024 * 1024));
 
 TEST(LookupPage, MarkupInOtherLetterCaseStillMatches) {
     std::string page = pages::LookupPage();
     for (const char* from : {"tb_nick", "#00CC33", "</font>"}) {
         std::string to = from;
-        for (char& ch : to) ch = static_cast<char>(ch >= 'a' && ch <= 'z' ? ch - 32 : (ch >= 'A' && ch <= 'Z' ? ch + 32 : ch));
+        for (char& ch : to)
+            ch =
+                static_cast<char>(ch >= 'a' && ch <= 'z' ? ch - 32 : (ch >= 'A' && ch <= 'Z' ? ch + 32 : ch));
         for (size_t at = page.find(from); at != std::string::npos; at = page.find(from, at + 1))
             page.replace(at, to.size(), to);
     }

@@ -19,7 +19,9 @@ struct ReplaceCase {
     bool global = true;
 };
 
-void PrintTo(const ReplaceCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReplaceCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RegexReplace : public ::testing::TestWithParam<ReplaceCase> {};
 
@@ -41,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReplaceCase{"$0 stays literal", "(b)", "abc", "$0", "a$0c"},
                       ReplaceCase{"$00 stays literal", "(b)", "abc", "$00", "a$00c"},
                       ReplaceCase{"group beyond the count stays literal", "(b)", "abc", "$2", "a$2c"},
-                      ReplaceCase{"two digits beyond the count: one digit and a 0", "(b)", "abc", "$10", "ab0c"},
+                      ReplaceCase{"two digits beyond the count: one digit and a 0", "(b)", "abc", "$10",
+                                  "ab0c"},
                       ReplaceCase{"two digits with a leading zero", "(b)", "abc", "$01", "abc"},
                       ReplaceCase{"two-digit group", "(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)", "abcdefghijkl",
                                   "$12$11$1", "lka"},
