@@ -81,7 +81,7 @@ ProfileKind KindOfAccount(std::string_view accountUtf8) {
     if (accountUtf8.empty()) return ProfileKind::NotFound;
     for (const auto& [prefix, kind] : kPrefixes)
         if (StartsWithIgnoringCase(accountUtf8, prefix)) return kind;
-    // Mostly safe buyers, like a real list; one kind in ten each of the rest.
+    // Mostly safe buyers, like a real list: 11 in 20 safe, 2 in 20 sellers, 1 in 20 of each other kind.
     static constexpr ProfileKind kByHash[20] = {
         ProfileKind::Safe,   ProfileKind::Safe,  ProfileKind::Safe,     ProfileKind::Safe,
         ProfileKind::Safe,   ProfileKind::Safe,  ProfileKind::Safe,     ProfileKind::Safe,
