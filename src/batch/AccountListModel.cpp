@@ -111,10 +111,25 @@ void AccountListModel::ReorderRows(const std::vector<int>& order) {
         if (from < 0 || from >= RowCount() || seen[Index(from)]) return;
         seen[Index(from)] = true;
     }
-    std::vector<Row> reordered;
-    reordered.reserve(rows_.size());
-    for (int from : order) reordered.push_back(std::move(rows_[Index(from)]));
-    ReplaceRows(std::move(reordered));
+    // In place, one cycle of the permutation at a time: no second copy of a large list.
+    beginResetModel();
+    std::vector<bool> placed(rows_.size(), false);
+    for (std::size_t start = 0; start < rows_.size(); ++start) {
+        if (placed[start]) continue;
+        Row held = std::move(rows_[start]);
+        std::size_t to = start;
+        for (;;) {
+            placed[to] = true;
+            const std::size_t from = Index(order[to]);
+            if (from == start) {
+                rows_[to] = std::move(held);
+                break;
+            }
+            rows_[to] = std::move(rows_[from]);
+            to = from;
+        }
+    }
+    endResetModel();
 }
 
 bool AccountListModel::Contains(int row, int column) const {
