@@ -11,6 +11,8 @@
 
 namespace nomvera::automation {
 
+class CompiledScript;
+
 class ScriptObject {
 public:
     ScriptObject();
@@ -32,10 +34,11 @@ public:
                               std::string_view a3 = {}, std::string_view a4 = {}, std::string_view a5 = {},
                               std::string_view a6 = {});
     std::string CallProcedureInt2(std::string_view procedure, std::string_view a1 = {}, int a2 = 0,
-                                  std::string_view a3 = {}, std::string_view a4 = {}, std::string_view a5 = {},
-                                  std::string_view a6 = {});
-    std::string CallProcedureInt23(std::string_view procedure, std::string_view a1 = {}, int a2 = 0, int a3 = 0,
-                                   std::string_view a4 = {}, std::string_view a5 = {}, std::string_view a6 = {});
+                                  std::string_view a3 = {}, std::string_view a4 = {},
+                                  std::string_view a5 = {}, std::string_view a6 = {});
+    std::string CallProcedureInt23(std::string_view procedure, std::string_view a1 = {}, int a2 = 0,
+                                   int a3 = 0, std::string_view a4 = {}, std::string_view a5 = {},
+                                   std::string_view a6 = {});
 
     std::string SetLanguage(int languageCode = 0);
     int SetTimeout(std::optional<int> milliseconds = std::nullopt);
@@ -45,7 +48,14 @@ public:
     void AddScriptCode(std::string_view code);
 
 private:
+    friend class CompiledScript;
     struct Engine;
+    struct ProcedureArg;
+
+    explicit ScriptObject(std::shared_ptr<Engine> engine);
+    bool RunBytecode(std::string_view bytecode);
+    std::string Call(std::string_view procedure, const ProcedureArg (&args)[6]);
+
     std::shared_ptr<Engine> engine_;
 };
 
