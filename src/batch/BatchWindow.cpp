@@ -13,6 +13,7 @@
 
 #include "app/AppState.h"
 #include "batch/AccountDialog.h"
+#include "batch/AccountFiles.h"
 #include "batch/AccountListModel.h"
 #include "batch/AccountListView.h"
 #include "batch/BatchWindowSurface.h"
@@ -74,6 +75,9 @@ BatchWindow::BatchWindow(app::AppState& state, QWidget* parent)
     dropTarget_->Register(*list_->viewport());
 
     surface_ = std::make_unique<BatchWindowSurface>(*model_, *statusBar_, *progress_, *importExportBox_);
+    files_ = new AccountFiles(*this, {*model_, *statusBar_, *importExportBox_, *progress_, state_.addresses.makerPageUrl});
+    files_->SetImportRefusal([this] { return RefuseWhileQueryUnderWay(); });
+    connect(dropTarget_, &FileDropTarget::filesDropped, files_, &AccountFiles::ImportDroppedFiles);
     workerSurface_ = std::make_shared<GuiThreadSurface>(*surface_, *this);
     batchRun_ = std::make_unique<lookup::BatchRun>(*surface_, workerSurface_, state_.workerHandles, state_.addresses);
     simpleQuery_ =
@@ -176,12 +180,10 @@ void BatchWindow::OnToolbarAction(const QAction* action) {
 
 void BatchWindow::OnImport() {
     if (RefuseWhileQueryUnderWay()) return;
-    // The import of text files and workbooks joins here.
+    files_->ImportAccountFile();
 }
 
-void BatchWindow::OnExport() {
-    // The export of text files and workbooks joins here.
-}
+void BatchWindow::OnExport() { files_->ExportAccountFile(); }
 
 void BatchWindow::OnBatchQuery() {
     if (RefuseWhileQueryUnderWay()) return;

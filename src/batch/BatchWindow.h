@@ -26,6 +26,7 @@ class SimpleQuery;
 
 namespace nomvera::batch {
 
+class AccountFiles;
 class AccountListModel;
 class AccountListView;
 class BatchWindowSurface;
@@ -50,6 +51,8 @@ public:
     AccountListView& ListView() { return *list_; }
     PartedStatusBar& StatusBar() { return *statusBar_; }
     FileDropTarget& DropTarget() { return *dropTarget_; }
+    // Import and export: the file dialogs, the dropped files, the text files and workbooks.
+    AccountFiles& Files() { return *files_; }
 
     // The first selected row in list order, −1 when none.
     int SelectedRow() const;
@@ -102,6 +105,7 @@ private:
     PartedStatusBar* statusBar_;
     QMenu* contextMenu_;
     FileDropTarget* dropTarget_;
+    AccountFiles* files_;
     std::unique_ptr<BatchWindowSurface> surface_;
     // Workers reach the window only through this proxy; detached before the window goes.
     std::shared_ptr<GuiThreadSurface> workerSurface_;
