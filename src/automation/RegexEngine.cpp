@@ -97,7 +97,12 @@ std::optional<MatchList> RegexEngine::Collect(std::u16string_view subject, bool 
             rc = pcre2_match(code_->code, Units(subject), subject.size(), start, PCRE2_NO_JIT, data.get(),
                              context.get());
         if (rc == PCRE2_ERROR_NOMATCH) break;
-        if (rc <= 0) return std::nullopt;  // a limit, or no memory: the search did not finish
+        if (rc <= 0) {
+            // A limit, or no memory. Matches already collected are real: keep them and end the
+            // pass there (a found record followed by a hopeless tail must still read as found).
+            if (list.spans.empty()) return std::nullopt;
+            break;
+        }
         for (size_t k = 0; k < (groupCount_ + 1) * 2; ++k) {
             const bool set = k / 2 < static_cast<size_t>(rc) && ovector[k] != PCRE2_UNSET;
             list.spans.push_back(set ? ovector[k] : MatchList::kUnset);

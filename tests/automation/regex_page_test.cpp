@@ -85,6 +85,14 @@ TEST(LookupPage, HopelessPageStopsOnTheLimitAndReadsEmpty) {
     EXPECT_EQ(re.ReplaceMatches("x"), "");
 }
 
+// A complete record followed by a hopeless tail: the later attempts hit the limit, but the record
+// found first is real and must survive.
+TEST(LookupPage, RecordBeforeAHopelessTailIsKept) {
+    RegexObject re;
+    ASSERT_TRUE(re.Search(pages::LookupPattern(), pages::LookupPage() + pages::TruncatedLookupPage(3000)));
+    ExpectLookupGroups(re);
+}
+
 TEST(LookupPage, ClassicCatastrophicPatternStopsOnTheLimit) {
     RegexObject re;
     // The "b" after the run keeps PCRE2 from ruling the subject out before it starts.
