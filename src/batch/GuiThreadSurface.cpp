@@ -1,28 +1,38 @@
 #include "batch/GuiThreadSurface.h"
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QMetaObject>
 #include <QObject>
 #include <QThread>
+#include <chrono>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <utility>
 
 namespace nomvera::batch {
 
-// Shared by the surface and every queued call. `relay` is read by workers under `mutex`, so it
-// cannot be destroyed while a call is being posted to it; `target` is used on the GUI thread only.
+// Shared by the surface and the GUI thread's drain. Every call waits in one queue, in the order
+// it was issued, and the GUI thread carries the queue out in slices, so that a flood of worker
+// calls never keeps it from its timers and input for long. `target` is used on the GUI thread only.
 struct GuiThreadSurface::Link {
+    using Call = std::function<void(lookup::BatchSurface&)>;
+
     std::mutex mutex;
-    QObject* relay = nullptr;
+    QObject* relay = nullptr;  // under `mutex`; null once the window is gone
+    std::deque<Call> calls;    // under `mutex`
+    bool drainPosted = false;  // under `mutex`
     QThread* guiThread = nullptr;
     lookup::BatchSurface* target = nullptr;
 
+    // Drops whatever is queued; reads waiting in it are woken as their calls are destroyed.
     void Cut() {
-        std::lock_guard<std::mutex> lock(mutex);
-        relay = nullptr;
+        std::deque<Call> dropped;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            relay = nullptr;
+            dropped.swap(calls);
+        }
         target = nullptr;
     }
 };
@@ -30,6 +40,9 @@ struct GuiThreadSurface::Link {
 namespace {
 
 using Link = GuiThreadSurface::Link;
+
+// Long enough to carry out a few thousand calls, short enough that nobody sees the window pause.
+constexpr auto kDrainSlice = std::chrono::milliseconds(4);
 
 // The answer to one read, handed from the GUI thread to the waiting worker.
 template <typename T>
@@ -40,8 +53,8 @@ struct Reply {
     T value{};
 };
 
-// Lives inside the queued call. Its end wakes the reader, whether the call was carried out or
-// dropped unrun because the window went: Qt destroys the call either way.
+// Lives inside the queued read. Its end wakes the reader, whether the read was carried out or
+// dropped unrun because the window went.
 template <typename T>
 struct ReplyGuard {
     explicit ReplyGuard(std::shared_ptr<Reply<T>> r) : reply(std::move(r)) {}
@@ -57,40 +70,65 @@ struct ReplyGuard {
     std::shared_ptr<Reply<T>> reply;
 };
 
-void Post(const std::shared_ptr<Link>& link, std::function<void(lookup::BatchSurface&)> call) {
-    std::lock_guard<std::mutex> lock(link->mutex);
-    if (link->relay == nullptr) return;
+void PostDrain(const std::shared_ptr<Link>& link);
+
+// On the GUI thread: carries out queued calls, for one slice at most unless `all`.
+void Drain(const std::shared_ptr<Link>& link, bool all) {
+    const auto until = std::chrono::steady_clock::now() + kDrainSlice;
+    for (;;) {
+        Link::Call call;
+        {
+            std::lock_guard<std::mutex> lock(link->mutex);
+            if (link->calls.empty()) {
+                link->drainPosted = false;
+                return;
+            }
+            if (!all && std::chrono::steady_clock::now() > until) {
+                PostDrain(link);  // the rest after the events that are waiting
+                return;
+            }
+            call = std::move(link->calls.front());
+            link->calls.pop_front();
+        }
+        if (link->target != nullptr) call(*link->target);
+    }
+}
+
+// With `link->mutex` held.
+void PostDrain(const std::shared_ptr<Link>& link) {
+    link->drainPosted = true;
+    std::weak_ptr<Link> weak = link;
     QMetaObject::invokeMethod(
         link->relay,
-        [link, call = std::move(call)] {
-            if (link->target != nullptr) call(*link->target);
+        [weak] {
+            if (std::shared_ptr<Link> strong = weak.lock()) Drain(strong, false);
         },
         Qt::QueuedConnection);
+}
+
+void Post(const std::shared_ptr<Link>& link, Link::Call call) {
+    std::lock_guard<std::mutex> lock(link->mutex);
+    if (link->relay == nullptr) return;
+    link->calls.push_back(std::move(call));
+    if (!link->drainPosted) PostDrain(link);
 }
 
 template <typename T>
 T Ask(const std::shared_ptr<Link>& link, std::function<T(lookup::BatchSurface&)> read) {
     if (QThread::currentThread() == link->guiThread) {
         // Waiting for the queue would wait for ourselves: carry out what is queued, then read.
-        if (link->relay == nullptr) return T{};
-        QCoreApplication::sendPostedEvents(link->relay, QEvent::MetaCall);
+        Drain(link, true);
         return link->target != nullptr ? read(*link->target) : T{};
     }
     auto reply = std::make_shared<Reply<T>>();
     {
-        std::lock_guard<std::mutex> lock(link->mutex);
-        if (link->relay == nullptr) return T{};
         auto guard = std::make_shared<ReplyGuard<T>>(reply);
-        QMetaObject::invokeMethod(
-            link->relay,
-            [link, read = std::move(read), guard] {
-                if (link->target == nullptr) return;
-                T value = read(*link->target);
-                std::lock_guard<std::mutex> replyLock(guard->reply->mutex);
-                guard->reply->value = std::move(value);
-            },
-            Qt::QueuedConnection);
-    }
+        Post(link, [read = std::move(read), guard](lookup::BatchSurface& target) {
+            T value = read(target);
+            std::lock_guard<std::mutex> replyLock(guard->reply->mutex);
+            guard->reply->value = std::move(value);
+        });
+    }  // from here only the queued call holds the guard
     std::unique_lock<std::mutex> lock(reply->mutex);
     reply->done.wait(lock, [&reply] { return reply->finished; });
     return std::move(reply->value);
@@ -110,14 +148,7 @@ GuiThreadSurface::GuiThreadSurface(lookup::BatchSurface& target, QObject& contex
 GuiThreadSurface::~GuiThreadSurface() = default;
 
 void GuiThreadSurface::Detach() {
-    QObject* relay = nullptr;
-    {
-        std::lock_guard<std::mutex> lock(link_->mutex);
-        relay = link_->relay;
-    }
     link_->Cut();
-    // Drops the queued calls now; waiting reads are woken as their calls are destroyed.
-    if (relay != nullptr) QCoreApplication::removePostedEvents(relay, QEvent::MetaCall);
 }
 
 int GuiThreadSurface::RowCount() {
@@ -125,7 +156,8 @@ int GuiThreadSurface::RowCount() {
 }
 
 std::string GuiThreadSurface::CellText(int row, int column) {
-    return Ask<std::string>(link_, [row, column](lookup::BatchSurface& s) { return s.CellText(row, column); });
+    return Ask<std::string>(link_,
+                            [row, column](lookup::BatchSurface& s) { return s.CellText(row, column); });
 }
 
 void GuiThreadSurface::SetCellText(int row, int column, const std::string& text) {

@@ -1,6 +1,7 @@
 #pragma once
 // Carries a worker's reads and writes of the batch window out on the GUI thread, one at a time
-// and in the order the worker issues them: writes are queued without waiting, a read waits until
+// and in the order the worker issues them (one queue, carried out in short slices so that the
+// window keeps answering during a flood of calls): writes are queued without waiting, a read waits until
 // it has been carried out, so it sees the worker's earlier writes. The GUI thread never waits for
 // a worker. When the window goes (Detach, or the window's destruction), whatever is still queued
 // is dropped, a read that is waiting returns "", and every later call does nothing.
@@ -18,8 +19,8 @@ namespace nomvera::batch {
 
 class GuiThreadSurface final : public lookup::BatchSurface {
 public:
-    // `target`: the window's own surface; `context`: the window. Queued calls live in a small
-    // child of `context`, so Qt removes them when the window is destroyed.
+    // `target`: the window's own surface; `context`: the window. The GUI thread is woken through
+    // a small child of `context`, whose destruction with the window drops every queued call.
     GuiThreadSurface(lookup::BatchSurface& target, QObject& context);
     ~GuiThreadSurface() override;
     GuiThreadSurface(const GuiThreadSurface&) = delete;

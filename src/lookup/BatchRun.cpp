@@ -32,17 +32,22 @@ void LaunchRows(RunState& run, BatchSurface& surface, int rows, WorkerHandles::S
 
 }  // namespace
 
-BatchRun::BatchRun(BatchSurface& guiSurface, std::shared_ptr<BatchSurface> workerSurface, WorkerHandles& handles,
-                   ServiceAddresses addresses, WorkerHandles::StartThread startRowThread)
+BatchRun::BatchRun(BatchSurface& guiSurface, std::shared_ptr<BatchSurface> workerSurface,
+                   WorkerHandles& handles, ServiceAddresses addresses,
+                   WorkerHandles::StartThread startRowThread)
     : guiSurface_(guiSurface),
       workerSurface_(std::move(workerSurface)),
       handles_(handles),
       addresses_(std::move(addresses)),
       startRowThread_(startRowThread) {}
 
-BatchRun::~BatchRun() { Stop(); }
+BatchRun::~BatchRun() {
+    Stop();
+}
 
-bool BatchRun::IsRunning() const { return run_ && run_->completion.IsRunning(); }
+bool BatchRun::IsRunning() const {
+    return run_ && run_->completion.IsRunning();
+}
 
 BatchStart BatchRun::Start() {
     if (IsRunning()) return BatchStart::Refused;
@@ -64,8 +69,8 @@ BatchStart BatchRun::Start() {
     std::shared_ptr<RunState> run = run_;
     std::shared_ptr<BatchSurface> surface = workerSurface_;
     const WorkerHandles::StartThread startRowThread = startRowThread_;
-    const bool launched =
-        handles_.Start([run, surface, rows, startRowThread] { LaunchRows(*run, *surface, rows, startRowThread); });
+    const bool launched = handles_.Start(
+        [run, surface, rows, startRowThread] { LaunchRows(*run, *surface, rows, startRowThread); });
     if (!launched) {
         for (int k = 1; k <= rows; ++k) FinishUnstartedRow(k, *workerSurface_, *run_);
     }

@@ -13,4 +13,9 @@ namespace nomvera::lookup {
 std::string FetchLookupAnswer(std::string_view account, std::string_view lookupHost,
                               const web::HttpControl* control = nullptr);
 
+// The same POST with the body already built by BuildLookupRequest, so that a caller can keep the
+// token's processor-bound work apart from the wait for the answer.
+std::string PostLookupRequest(const std::string& body, std::string_view lookupHost,
+                              const web::HttpControl* control = nullptr);
+
 }  // namespace nomvera::lookup

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "lookup/CpuTurns.h"
 #include "lookup/LookupAnswerParser.h"
 #include "lookup/LookupFetch.h"
 #include "lookup/LookupRequest.h"
@@ -10,6 +11,27 @@
 
 namespace nomvera::lookup {
 
+namespace {
+
+// The texts the rules read, as FillRow has just written them into the row. Taken from the profile
+// rather than read back, which would cost a worker ten waits for the GUI thread.
+GradeInputs GradeInputsOf(const CreditProfile& profile) {
+    GradeInputs inputs;
+    inputs.identity = profile.identity;
+    inputs.registrationTime = profile.registrationTime;
+    inputs.givenNeutral = profile.givenNeutral;
+    inputs.givenBad = profile.givenBad;
+    inputs.weekGood = profile.weekGood;
+    inputs.weekNeutral = profile.weekNeutral;
+    inputs.weekBad = profile.weekBad;
+    inputs.monthGood = profile.monthGood;
+    inputs.monthNeutral = profile.monthNeutral;
+    inputs.monthBad = profile.monthBad;
+    return inputs;
+}
+
+}  // namespace
+
 void WriteLookupOutcome(BatchSurface& surface, int row, const LookupOutcome& outcome,
                         const std::string& makerPageUrl, const ColumnWritten& written) {
     if (!outcome.found) {
@@ -17,7 +39,8 @@ void WriteLookupOutcome(BatchSurface& surface, int row, const LookupOutcome& out
         return;
     }
     FillRow(surface, row, outcome.profile, written);
-    GradeRow(surface, row, LocalNow());
+    surface.SetCellText(row, kColumnGrade,
+                        GradeText(GradeProfile(GradeInputsOf(outcome.profile), LocalNow())));
 }
 
 LookupOutcome FailedRequestOutcome(const ServiceAddresses& addresses) {
@@ -31,11 +54,21 @@ void QueryRow(int k, BatchSurface& surface, RunState& run) {
     const std::string account = surface.CellText(row, kColumnAccount);
     if (run.stop.load()) return;
 
+    std::string body;
+    {
+        CpuTurns::Turn turn(CpuTurns::Shared());
+        body = BuildLookupRequest(account);
+    }
+    if (run.stop.load()) return;
     web::HttpControl control;
     control.cancel = &run.stop;
-    const std::string answer = FetchLookupAnswer(account, run.addresses.lookupHost, &control);
+    const std::string answer = PostLookupRequest(body, run.addresses.lookupHost, &control);
     if (run.stop.load()) return;
-    const LookupOutcome outcome = ParseLookupAnswer(answer, run.addresses.ratingHost);
+    LookupOutcome outcome;
+    {
+        CpuTurns::Turn turn(CpuTurns::Shared());
+        outcome = ParseLookupAnswer(answer, run.addresses.ratingHost);
+    }
     if (run.stop.load()) return;
 
     WriteLookupOutcome(surface, row, outcome, run.addresses.makerPageUrl);

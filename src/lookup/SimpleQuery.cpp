@@ -29,7 +29,8 @@ namespace {
 
 // Everything after the lookup: the outcome with the progress bar stepped per filled column
 // from column 11 on, then the end.
-void FinishQuery(BatchSurface& surface, int row, const LookupOutcome& outcome, const std::string& makerPageUrl) {
+void FinishQuery(BatchSurface& surface, int row, const LookupOutcome& outcome,
+                 const std::string& makerPageUrl) {
     int position = 1;
     WriteLookupOutcome(surface, row, outcome, makerPageUrl, [&surface, &position](int column) {
         if (column != kColumnLink) surface.SetProgressPosition(++position);
@@ -49,9 +50,13 @@ SimpleQuery::SimpleQuery(BatchSurface& guiSurface, std::shared_ptr<BatchSurface>
       handles_(handles),
       addresses_(std::move(addresses)) {}
 
-SimpleQuery::~SimpleQuery() { Stop(); }
+SimpleQuery::~SimpleQuery() {
+    Stop();
+}
 
-bool SimpleQuery::IsRunning() const { return query_ && query_->running.load(); }
+bool SimpleQuery::IsRunning() const {
+    return query_ && query_->running.load();
+}
 
 bool SimpleQuery::Start(int row) {
     if (row < 0 || IsRunning()) return false;

@@ -36,7 +36,9 @@ void JoinEach(const std::vector<pthread_t>& threads) {
 WorkerHandles::WorkerHandles(StartThread startThread, std::size_t stackBytes)
     : startThread_(startThread), stackBytes_(stackBytes * kSanitizerFactor) {}
 
-WorkerHandles::~WorkerHandles() { JoinAll(); }
+WorkerHandles::~WorkerHandles() {
+    JoinAll();
+}
 
 bool WorkerHandles::Start(std::function<void()> body) {
     pthread_attr_t attributes;

@@ -23,7 +23,8 @@ public:
     // The system's thread start, replaceable so that a test can make it refuse.
     using StartThread = int (*)(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*);
 
-    explicit WorkerHandles(StartThread startThread = &pthread_create, std::size_t stackBytes = kWorkerStackBytes);
+    explicit WorkerHandles(StartThread startThread = &pthread_create,
+                           std::size_t stackBytes = kWorkerStackBytes);
     ~WorkerHandles();
     WorkerHandles(const WorkerHandles&) = delete;
     WorkerHandles& operator=(const WorkerHandles&) = delete;

@@ -55,7 +55,8 @@ StandInProcess& SlowStandIn() {
 
 // A shown window over its own state, looking up at `lookupHost`.
 struct RunWindow {
-    explicit RunWindow(const std::string& lookupHost, const QStringList& accounts) : state(Addresses(lookupHost)) {
+    explicit RunWindow(const std::string& lookupHost, const QStringList& accounts)
+        : state(Addresses(lookupHost)) {
         window = std::make_unique<BatchWindow>(state);
         window->show();
         std::vector<nomvera::batch::AccountListModel::Row> rows(static_cast<std::size_t>(accounts.size()));
@@ -73,7 +74,9 @@ struct RunWindow {
 
     QString Status() const { return window->StatusBar().PartText(0); }
     QString Cell(int row, int column) const { return ToQt(window->Model().CellText(row, column)); }
-    QProgressBar& Progress() const { return *window->findChild<QProgressBar*>(QStringLiteral("进度条_查询导出")); }
+    QProgressBar& Progress() const {
+        return *window->findChild<QProgressBar*>(QStringLiteral("进度条_查询导出"));
+    }
 
     void Query() {
         for (QAction* action : window->findChild<QToolBar*>(QStringLiteral("工具条_顶部"))->actions()) {
@@ -124,12 +127,12 @@ private slots:
         QTest::addColumn<QStringList>("accounts");
         QTest::addColumn<QStringList>("cleaned");
         QTest::addColumn<QStringList>("grades");
-        QTest::newRow("found, not found, empty") << true << QStringList{"safe1", "notfound1", "", " safe 2"}
-                                                 << QStringList{"safe1", "notfound1", "", "safe2"}
-                                                 << QStringList{"安全", "?", "?", "安全"};
+        QTest::newRow("found, not found, empty")
+            << true << QStringList{"safe1", "notfound1", "", " safe 2"}
+            << QStringList{"safe1", "notfound1", "", "safe2"} << QStringList{"安全", "?", "?", "安全"};
         // Refused connections are failed requests: found, nothing known, not gradable.
-        QTest::newRow("unreachable") << false << QStringList{"safe1", "safe2"} << QStringList{"safe1", "safe2"}
-                                     << QStringList{"未知", "未知"};
+        QTest::newRow("unreachable") << false << QStringList{"safe1", "safe2"}
+                                     << QStringList{"safe1", "safe2"} << QStringList{"未知", "未知"};
     }
     void aRunWritesEveryRowAndEnds() {
         QFETCH(bool, reachable);
@@ -152,7 +155,8 @@ private slots:
             QCOMPARE(w.Cell(row, lookup::kColumnGrade), grades[row]);
             if (grades[row] == QStringLiteral("安全")) {
                 QCOMPARE(w.Cell(row, lookup::kColumnIdentity), QStringLiteral("买家"));
-                QVERIFY(w.Cell(row, lookup::kColumnLink).startsWith(QStringLiteral("http://rate.taobao.com/user-rate-")));
+                QVERIFY(w.Cell(row, lookup::kColumnLink)
+                            .startsWith(QStringLiteral("http://rate.taobao.com/user-rate-")));
             }
         }
         // The run is over, so the list may be worked on again and a new run started.

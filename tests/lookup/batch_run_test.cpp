@@ -52,7 +52,8 @@ void ExpectRowEnded(MemoryBatchSurface& surface, int row, Ending ending, const s
     EXPECT_EQ(cells[kColumnAccount], account);
     switch (ending) {
         case Ending::Buyer:
-            EXPECT_EQ(cells[kColumnLink].rfind("http://rate.taobao.com/user-rate-", 0), 0u) << cells[kColumnLink];
+            EXPECT_EQ(cells[kColumnLink].rfind("http://rate.taobao.com/user-rate-", 0), 0u)
+                << cells[kColumnLink];
             EXPECT_EQ(cells[kColumnIdentity], kBuyer);
             EXPECT_EQ(cells[kColumnGrade], kSafe);
             EXPECT_FALSE(cells[kColumnRegistrationTime].empty());
@@ -65,7 +66,8 @@ void ExpectRowEnded(MemoryBatchSurface& surface, int row, Ending ending, const s
             // Found with every field empty; nothing is known, so it is not gradable.
             EXPECT_EQ(cells[kColumnLink], "");
             EXPECT_EQ(cells[kColumnGrade], kUnknown);
-            for (int column = kColumnGivenNeutral; column < kColumnCount; ++column) EXPECT_EQ(cells[column], "");
+            for (int column = kColumnGivenNeutral; column < kColumnCount; ++column)
+                EXPECT_EQ(cells[column], "");
             break;
     }
 }
@@ -118,20 +120,19 @@ TEST_P(BatchRunCases, EveryRowIsLookedUpCountedAndTheEndComesOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, BatchRunCases,
-    ::testing::Values(
-        RunCase{"OneBuyer", {"safe1"}, {"safe1"}, {Ending::Buyer}, {0, 100}},
-        RunCase{"ThreeRows",
-                {"safe1", "notfound1", "safe2"},
-                {"safe1", "notfound1", "safe2"},
-                {Ending::Buyer, Ending::NotFound, Ending::Buyer},
-                {0, 33, 66, 100}},
-        // An empty account is still sent (the service knows no such name) and counted; blanks
-        // and line-break pairs are cleaned out and the cleaned name written back.
-        RunCase{"EmptyAndSpacedAccounts",
-                {"", " safe 3\r\n", "notfound2", web::Local("safe4\xe3\x80\x80")},
-                {"", "safe3", "notfound2", "safe4"},
-                {Ending::NotFound, Ending::Buyer, Ending::NotFound, Ending::Buyer},
-                {0, 25, 50, 75, 100}}),
+    ::testing::Values(RunCase{"OneBuyer", {"safe1"}, {"safe1"}, {Ending::Buyer}, {0, 100}},
+                      RunCase{"ThreeRows",
+                              {"safe1", "notfound1", "safe2"},
+                              {"safe1", "notfound1", "safe2"},
+                              {Ending::Buyer, Ending::NotFound, Ending::Buyer},
+                              {0, 33, 66, 100}},
+                      // An empty account is still sent (the service knows no such name) and counted; blanks
+                      // and line-break pairs are cleaned out and the cleaned name written back.
+                      RunCase{"EmptyAndSpacedAccounts",
+                              {"", " safe 3\r\n", "notfound2", web::Local("safe4\xe3\x80\x80")},
+                              {"", "safe3", "notfound2", "safe4"},
+                              {Ending::NotFound, Ending::Buyer, Ending::NotFound, Ending::Buyer},
+                              {0, 25, 50, 75, 100}}),
     [](const ::testing::TestParamInfo<RunCase>& param) { return std::string(param.param.name); });
 
 TEST(BatchRunStart, NothingToQueryWritesOnlyItsText) {
@@ -141,7 +142,8 @@ TEST(BatchRunStart, NothingToQueryWritesOnlyItsText) {
         WorkerHandles handles;
         BatchRun run(*surface, surface, handles, AddressesFor(ClosedLoopbackHost()));
         EXPECT_EQ(run.Start(), BatchStart::NoAccounts);
-        EXPECT_EQ(surface->Events(), std::vector<std::string>{"status " + web::Local(" 没有可查询的淘宝账号！")});
+        EXPECT_EQ(surface->Events(),
+                  std::vector<std::string>{"status " + web::Local(" 没有可查询的淘宝账号！")});
         EXPECT_FALSE(run.IsRunning());
         EXPECT_EQ(handles.Count(), 0u);
     }
@@ -161,7 +163,8 @@ TEST(BatchRunFailures, AServiceThatFailsEveryRequestStillEndsTheRun) {
     const std::vector<std::string> hosts = {ClosedLoopbackHost(), failing.host()};
     for (const std::string& host : hosts) {
         SCOPED_TRACE(host);
-        auto surface = std::make_shared<MemoryBatchSurface>(std::vector<std::string>{"safe1", "safe2", "safe3"});
+        auto surface =
+            std::make_shared<MemoryBatchSurface>(std::vector<std::string>{"safe1", "safe2", "safe3"});
         WorkerHandles handles;
         BatchRun run(*surface, surface, handles, AddressesFor(host));
         ASSERT_EQ(run.Start(), BatchStart::Started);
@@ -180,7 +183,9 @@ int RefuseEverySecondStart(pthread_t* thread, const pthread_attr_t* attributes, 
     return pthread_create(thread, attributes, body, argument);
 }
 
-int RefuseEveryStart(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*) { return EAGAIN; }
+int RefuseEveryStart(pthread_t*, const pthread_attr_t*, void* (*)(void*), void*) {
+    return EAGAIN;
+}
 
 // A row whose thread cannot be started ends as a failed request would and is counted, so the
 // run still ends; with no thread at all, the caller's thread finishes every row.
@@ -194,9 +199,13 @@ TEST(BatchRunFailures, RowsWhoseThreadCannotStartAreFinishedAndCounted) {
         std::vector<Ending> endings;
     };
     const Refusal refusals[] = {
-        {"row threads", &pthread_create, &RefuseEverySecondStart,
+        {"row threads",
+         &pthread_create,
+         &RefuseEverySecondStart,
          {Ending::Buyer, Ending::FailedRequest, Ending::Buyer, Ending::FailedRequest}},
-        {"launcher", &RefuseEveryStart, &pthread_create,
+        {"launcher",
+         &RefuseEveryStart,
+         &pthread_create,
          {Ending::FailedRequest, Ending::FailedRequest, Ending::FailedRequest, Ending::FailedRequest}},
     };
     for (const Refusal& refusal : refusals) {

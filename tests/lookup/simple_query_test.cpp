@@ -27,8 +27,12 @@ std::string Cell(int row, int column, const std::string& text) {
 
 // The start as the user sees it: status, bar at 1 of 13, row reset, the cleaned account back.
 std::vector<std::string> StartEvents(int row, const std::string& cleaned) {
-    std::vector<std::string> events = {"status " + web::Local(" 正在简单查询，请稍候……"), "box hidden", "position 1",
-                                       "progress shown", "maximum 13", Cell(row, 0, "http://127.0.0.1/")};
+    std::vector<std::string> events = {"status " + web::Local(" 正在简单查询，请稍候……"),
+                                       "box hidden",
+                                       "position 1",
+                                       "progress shown",
+                                       "maximum 13",
+                                       Cell(row, 0, "http://127.0.0.1/")};
     for (int column = 2; column < 14; ++column) events.push_back(Cell(row, column, ""));
     events.push_back(Cell(row, 1, cleaned));
     return events;
