@@ -25,6 +25,9 @@ public:
     bool openedFromBatchList = false;
     // The rating page the DetailWindow shows, replaced by its worker.
     LockedText detailRatingLink;
+    // The detail window's lookup thread. Declared after the fields it uses, so that its
+    // destructor waits for it before they go.
+    lookup::WorkerHandles detailWorker;
 
     // Declared last so that it is destroyed first: its destructor joins the batch workers, which
     // may still read the fields above.
