@@ -4,6 +4,7 @@
 // except detailRatingLink, which is handed over under its own lock.
 
 #include "app/LockedText.h"
+#include "app/RippleEffect.h"
 #include "lookup/ServiceAddresses.h"
 #include "lookup/WorkerHandles.h"
 
@@ -15,6 +16,9 @@ public:
     ~AppState();
     AppState(const AppState&) = delete;
     AppState& operator=(const AppState&) = delete;
+
+    // The start picture's water; unattached until the StartWindow's first activation.
+    RippleEffect rippleEffect;
 
     // Where the outside services live; tests put their own stand-in here.
     lookup::ServiceAddresses addresses;
