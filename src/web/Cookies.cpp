@@ -1,4 +1,4 @@
-// Cookie merging (Part 2.3) on code page 936 text. A blank is the ASCII space or the full-width
+// Cookie merging on code page 936 text. A blank is the ASCII space or the full-width
 // space A1 A1 standing at a character boundary.
 
 #include "web/Cookies.h"

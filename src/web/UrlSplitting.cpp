@@ -1,4 +1,4 @@
-// Fixed-rule URL splitting (Part 2.2). Text is code page 936: lower-casing and searching work one
+// Fixed-rule URL splitting. Text is code page 936: lower-casing and searching work one
 // local character at a time, so the trail byte of a two-byte character is never taken for a
 // letter, a ":" or a "/".
 

@@ -22,7 +22,7 @@ struct UrlCase {
 
 TEST(UrlSplitting, Table) {
     const std::vector<UrlCase> cases = {
-        // The spec's edge cases.
+        // The documented edge cases.
         {"HTTP://MyHost/A/B?x=1", "myhost", "myhost", 80, "/A/B?x=1"},
         {"https://host:8443/p", "host", "host:8443", 8443, "/p"},
         {"https://host", "host", "host", 443, "/"},
