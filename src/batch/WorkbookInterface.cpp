@@ -8,6 +8,17 @@
 #include "web/CodePage.h"
 
 namespace nomvera::batch {
+namespace {
+
+// Most cells are ASCII (counts, links, dates), the same bytes in every code page.
+bool IsAscii(std::string_view text) {
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 WorkbookInterface::WorkbookInterface(XlsxLimits limits) : limits_(limits) {}
 
@@ -76,12 +87,12 @@ void WorkbookInterface::SelectRange(std::string_view firstCell, std::string_view
 std::string WorkbookInterface::ReadCellText() {
     if (current_ != Current::Opened || sheet_ == 0 || !range_) return {};
     const std::string_view utf8 = cells_.Text(range_->row, range_->column);
-    return utf8.empty() ? std::string() : web::Utf8ToLocal(utf8);
+    return IsAscii(utf8) ? std::string(utf8) : web::Utf8ToLocal(utf8);
 }
 
 void WorkbookInterface::WriteCellText(std::string_view text) {
     if (current_ != Current::New || !range_) return;
-    writer_.SetText(range_->row, range_->column, web::LocalToUtf8(text));
+    writer_.SetText(range_->row, range_->column, IsAscii(text) ? std::string(text) : web::LocalToUtf8(text));
 }
 
 void WorkbookInterface::SetTextFormat() {

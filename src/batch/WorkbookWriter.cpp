@@ -15,18 +15,29 @@ void WorkbookWriter::Clear() {
 void WorkbookWriter::SetText(std::uint32_t row, std::uint32_t column, std::string_view utf8) {
     // A cell holds at most 32,767 characters; libxlsxwriter refuses longer strings.
     const std::string_view kept = SheetCells::CutToCharacters(utf8, SheetCells::kMaxCellCharacters);
-    entries_.push_back({row, column, static_cast<std::uint32_t>(entries_.size()), false, text_.size(), kept.size()});
+    Entry& entry = EntryFor(row, column);
+    entry.hasText = true;
+    entry.start = text_.size();
+    entry.length = kept.size();
     text_.append(kept);
 }
 
-void WorkbookWriter::SetTextFormat(std::uint32_t row, std::uint32_t column) {
-    entries_.push_back({row, column, static_cast<std::uint32_t>(entries_.size()), true, 0, 0});
+void WorkbookWriter::SetTextFormat(std::uint32_t row, std::uint32_t column) { EntryFor(row, column).textFormat = true; }
+
+WorkbookWriter::Entry& WorkbookWriter::EntryFor(std::uint32_t row, std::uint32_t column) {
+    // Callers set a cell's format and then its value: both land in one entry.
+    if (!entries_.empty() && entries_.back().row == row && entries_.back().column == column) return entries_.back();
+    return entries_.emplace_back(Entry{row, column, false, false, 0, 0});
 }
 
 bool WorkbookWriter::SaveAs(const std::filesystem::path& path) {
-    std::stable_sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+    const auto before = [](const Entry& a, const Entry& b) {
         return a.row != b.row ? a.row < b.row : a.column < b.column;
-    });
+    };
+    // Written in order by the export, so the sort is normally one check.
+    if (!std::is_sorted(entries_.begin(), entries_.end(), before)) {
+        std::stable_sort(entries_.begin(), entries_.end(), before);
+    }
 
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
@@ -44,8 +55,8 @@ bool WorkbookWriter::SaveAs(const std::filesystem::path& path) {
         bool hasText = false;
         for (; i < entries_.size() && entries_[i].row == first.row && entries_[i].column == first.column; ++i) {
             const Entry& entry = entries_[i];
-            format = format || entry.format;
-            if (!entry.format) {
+            format = format || entry.textFormat;
+            if (entry.hasText) {
                 hasText = true;
                 value.assign(text_, entry.start, entry.length);
             }

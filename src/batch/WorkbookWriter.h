@@ -23,14 +23,18 @@ public:
     bool SaveAs(const std::filesystem::path& path);
 
 private:
+    // One per cell as the callers address them; a cell set again later gets a second entry, and
+    // the later one wins.
     struct Entry {
         std::uint32_t row;
         std::uint32_t column;
-        std::uint32_t sequence;
-        bool format;  // a format entry; else a text entry
+        bool textFormat;
+        bool hasText;
         std::size_t start;
         std::size_t length;
     };
+
+    Entry& EntryFor(std::uint32_t row, std::uint32_t column);
 
     std::vector<Entry> entries_;
     std::string text_;
