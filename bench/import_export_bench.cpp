@@ -32,7 +32,8 @@ std::vector<AccountListModel::Row> LookedUpRows() {
         row[0] = "http://rate.taobao.com/user-rate-" + std::to_string(1000000 + i) + ".htm";
         row[1] = nomvera::web::Local("账号") + std::to_string(i);
         row[2] = grade;
-        for (int column = 3; column <= 10; ++column) row[static_cast<std::size_t>(column)] = std::to_string(i % 7);
+        for (int column = 3; column <= 10; ++column)
+            row[static_cast<std::size_t>(column)] = std::to_string(i % 7);
         row[11] = identity;
         row[12] = "2015-03-21";
         row[13] = nomvera::web::Local("支付宝个人认证");

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!reader.ReadSheet(sheet, cells)) continue;
         std::size_t total = 0;
         for (std::uint32_t row = 1; row <= 20; ++row) {
-            for (std::uint32_t column = 1; column <= SheetCells::kColumns; ++column) total += cells.Text(row, column).size();
+            for (std::uint32_t column = 1; column <= SheetCells::kColumns; ++column)
+                total += cells.Text(row, column).size();
         }
         if (total > limits.maxTextBytes) __builtin_trap();
     }

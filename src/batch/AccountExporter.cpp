@@ -14,18 +14,22 @@
 namespace nomvera::batch {
 namespace {
 
-std::filesystem::path OsPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+std::filesystem::path OsPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 // The header row of a workbook: the names of columns 1 to 13.
 const std::array<std::string, 13>& ColumnNames() {
     static const std::array<std::string, 13> names = {
-        web::Local("淘宝账号"), web::Local("安全"), web::Local("给中"), web::Local("给差"), web::Local("周好"),
-        web::Local("周中"),     web::Local("周差"), web::Local("月好"), web::Local("月中"), web::Local("月差"),
-        web::Local("身份"),     web::Local("始期"), web::Local("认证")};
+        web::Local("淘宝账号"), web::Local("安全"), web::Local("给中"), web::Local("给差"),
+        web::Local("周好"),     web::Local("周中"), web::Local("周差"), web::Local("月好"),
+        web::Local("月中"),     web::Local("月差"), web::Local("身份"), web::Local("始期"),
+        web::Local("认证")};
     return names;
 }
 
-void WriteTextCell(WorkbookInterface& book, std::uint32_t row, std::uint32_t column, const std::string& text) {
+void WriteTextCell(WorkbookInterface& book, std::uint32_t row, std::uint32_t column,
+                   const std::string& text) {
     const std::string cell = CellReference::Format(row, column);
     book.SelectRange(cell, cell);
     // The format goes first so that digits and date-like accounts stay the text they are.
@@ -66,7 +70,8 @@ void AccountExporter::ExportWorkbook(const QString& path) {
     book.NewWorkbook();
     book.ActivateWorkbook();
     book.SelectSheet(1);
-    for (std::uint32_t column = 1; column <= 13; ++column) WriteTextCell(book, 1, column, ColumnNames()[column - 1]);
+    for (std::uint32_t column = 1; column <= 13; ++column)
+        WriteTextCell(book, 1, column, ColumnNames()[column - 1]);
 
     const QPointer<QObject> alive(&controls_.model);
     int shownPercent = 0;

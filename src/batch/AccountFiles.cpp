@@ -19,7 +19,9 @@ AccountFiles::AccountFiles(QWidget& window, TransferControls controls)
 
 AccountFiles::~AccountFiles() = default;
 
-std::string AccountFiles::Extension(const QString& path) { return web::GetFileExtension(ToLocal(path)); }
+std::string AccountFiles::Extension(const QString& path) {
+    return web::GetFileExtension(ToLocal(path));
+}
 
 template <typename Work>
 void AccountFiles::RunOnce(Work work) {

@@ -14,7 +14,9 @@
 namespace nomvera::batch {
 namespace {
 
-std::filesystem::path OsPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+std::filesystem::path OsPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 }  // namespace
 

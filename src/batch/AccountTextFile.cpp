@@ -49,7 +49,8 @@ std::string AccountTextFile::WithoutHeader(std::string_view content, std::string
     std::string rest;
     rest.reserve(content.size());
     std::size_t from = 0;
-    for (std::size_t at; (at = content.find(header, from)) != std::string_view::npos; from = at + header.size()) {
+    for (std::size_t at; (at = content.find(header, from)) != std::string_view::npos;
+         from = at + header.size()) {
         rest.append(content.substr(from, at - from));
     }
     rest.append(content.substr(from));
@@ -61,7 +62,8 @@ std::string_view AccountTextFile::LineAccount(std::string_view line) {
     return bar == std::string_view::npos ? line : line.substr(0, bar);
 }
 
-std::vector<std::string> AccountTextFile::ReadAccounts(std::string_view content, std::string_view makerPageUrl,
+std::vector<std::string> AccountTextFile::ReadAccounts(std::string_view content,
+                                                       std::string_view makerPageUrl,
                                                        std::size_t maxAccounts) {
     const std::string text = WithoutHeader(content, makerPageUrl);
     const std::string_view all = text;

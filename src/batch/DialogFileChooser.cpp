@@ -18,9 +18,13 @@ QStringList DialogFileChooser::NameFilters(const QString& pairedFilter) {
     return filters;
 }
 
-void DialogFileChooser::ChooseFileToOpen(QWidget* parent, Chosen chosen) { Show(parent, false, std::move(chosen)); }
+void DialogFileChooser::ChooseFileToOpen(QWidget* parent, Chosen chosen) {
+    Show(parent, false, std::move(chosen));
+}
 
-void DialogFileChooser::ChooseFileToSave(QWidget* parent, Chosen chosen) { Show(parent, true, std::move(chosen)); }
+void DialogFileChooser::ChooseFileToSave(QWidget* parent, Chosen chosen) {
+    Show(parent, true, std::move(chosen));
+}
 
 void DialogFileChooser::Show(QWidget* parent, bool save, Chosen chosen) {
     auto* dialog = new QFileDialog(parent);
@@ -32,9 +36,10 @@ void DialogFileChooser::Show(QWidget* parent, bool save, Chosen chosen) {
     dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog->setNameFilters(NameFilters(save ? kSaveFilter : kOpenFilter));
     dialog->setDefaultSuffix(QStringLiteral("txt"));
-    QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [chosen = std::move(chosen)](const QString& path) {
-        if (!path.isEmpty()) chosen(path);
-    });
+    QObject::connect(dialog, &QFileDialog::fileSelected, dialog,
+                     [chosen = std::move(chosen)](const QString& path) {
+                         if (!path.isEmpty()) chosen(path);
+                     });
     // open(), not exec(): modal to the window without a nested event loop.
     dialog->open();
 }

@@ -15,8 +15,7 @@ LocalTime ExportTime::Now() {
 
 std::string ExportTime::Text(const LocalTime& time) {
     static const std::string kYear = web::Local("年"), kMonth = web::Local("月"), kDay = web::Local("日"),
-                             kHour = web::Local("时"), kMinute = web::Local("分"),
-                             kSecond = web::Local("秒");
+                             kHour = web::Local("时"), kMinute = web::Local("分"), kSecond = web::Local("秒");
     std::string text = std::to_string(time.year) + kYear + std::to_string(time.month) + kMonth +
                        std::to_string(time.day) + kDay;
     if (time.second != 0) {

@@ -1,9 +1,10 @@
 #include "batch/FileReading.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace nomvera::batch {
 namespace {

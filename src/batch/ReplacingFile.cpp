@@ -1,11 +1,12 @@
 #include "batch/ReplacingFile.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace nomvera::batch {
 

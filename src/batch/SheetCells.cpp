@@ -29,8 +29,9 @@ void SheetCells::AddSharedString(std::string_view utf8) {
 void SheetCells::SetText(CellPosition cell, std::string_view utf8) {
     if (cell.column < 1 || cell.column > kColumns || cell.row < 1) return;
     const std::string_view kept = CutToCharacters(utf8, kMaxCellCharacters);
-    cells_.push_back({cell.row, static_cast<std::uint32_t>(cells_.size()), static_cast<std::uint32_t>(ownText_.size()),
-                      static_cast<std::uint32_t>(kept.size()), static_cast<std::uint8_t>(cell.column), false});
+    cells_.push_back({cell.row, static_cast<std::uint32_t>(cells_.size()),
+                      static_cast<std::uint32_t>(ownText_.size()), static_cast<std::uint32_t>(kept.size()),
+                      static_cast<std::uint8_t>(cell.column), false});
     ownText_.append(kept);
     sealed_ = false;
 }
@@ -49,7 +50,8 @@ void SheetCells::Seal() {
         if (a.column != b.column) return a.column < b.column;
         return a.sequence > b.sequence;  // the latest write first, so unique keeps it
     };
-    if (!std::is_sorted(cells_.begin(), cells_.end(), before)) std::sort(cells_.begin(), cells_.end(), before);
+    if (!std::is_sorted(cells_.begin(), cells_.end(), before))
+        std::sort(cells_.begin(), cells_.end(), before);
     const auto same = [](const Cell& a, const Cell& b) { return a.row == b.row && a.column == b.column; };
     cells_.erase(std::unique(cells_.begin(), cells_.end(), same), cells_.end());
     sealed_ = true;
@@ -57,15 +59,16 @@ void SheetCells::Seal() {
 
 std::string_view SheetCells::Text(std::uint32_t row, std::uint32_t column) const {
     if (!sealed_) return {};
-    const auto at = std::lower_bound(cells_.begin(), cells_.end(), std::pair{row, column},
-                                     [](const Cell& cell, const std::pair<std::uint32_t, std::uint32_t>& key) {
-                                         return cell.row != key.first ? cell.row < key.first
-                                                                      : cell.column < key.second;
-                                     });
+    const auto at =
+        std::lower_bound(cells_.begin(), cells_.end(), std::pair{row, column},
+                         [](const Cell& cell, const std::pair<std::uint32_t, std::uint32_t>& key) {
+                             return cell.row != key.first ? cell.row < key.first : cell.column < key.second;
+                         });
     if (at == cells_.end() || at->row != row || at->column != column) return {};
     if (!at->shared) return std::string_view(ownText_).substr(at->start, at->length);
     if (at->start >= sharedStarts_.size()) return {};
-    const std::size_t end = at->start + 1 < sharedStarts_.size() ? sharedStarts_[at->start + 1] : sharedText_.size();
+    const std::size_t end =
+        at->start + 1 < sharedStarts_.size() ? sharedStarts_[at->start + 1] : sharedText_.size();
     const std::size_t begin = sharedStarts_[at->start];
     return std::string_view(sharedText_).substr(begin, end - begin);
 }

@@ -52,7 +52,8 @@ bool TextFileDecoding::IsNonAsciiUtf8(std::string_view bytes) {
 }
 
 std::string TextFileDecoding::ToLocal(std::string_view bytes) {
-    if (const std::size_t zero = bytes.find('\0'); zero != std::string_view::npos) bytes = bytes.substr(0, zero);
+    if (const std::size_t zero = bytes.find('\0'); zero != std::string_view::npos)
+        bytes = bytes.substr(0, zero);
     if (bytes.starts_with(kUtf8Bom)) return web::Utf8ToLocal(bytes.substr(kUtf8Bom.size()));
     if (IsNonAsciiUtf8(bytes)) return web::Utf8ToLocal(bytes);
     return std::string(bytes);

@@ -24,7 +24,9 @@ WorkbookInterface::WorkbookInterface(XlsxLimits limits) : limits_(limits) {}
 
 WorkbookInterface::~WorkbookInterface() = default;
 
-void WorkbookInterface::StartSpreadsheet() { started_ = true; }
+void WorkbookInterface::StartSpreadsheet() {
+    started_ = true;
+}
 
 void WorkbookInterface::NewWorkbook() {
     if (!started_) return;
@@ -122,6 +124,8 @@ void WorkbookInterface::QuitSpreadsheet() {
     started_ = false;
 }
 
-void WorkbookInterface::ReleaseSpreadsheet() { QuitSpreadsheet(); }
+void WorkbookInterface::ReleaseSpreadsheet() {
+    QuitSpreadsheet();
+}
 
 }  // namespace nomvera::batch

@@ -1,7 +1,8 @@
 #include "batch/WorkbookWriter.h"
 
-#include <algorithm>
 #include <xlsxwriter.h>
+
+#include <algorithm>
 
 #include "batch/SheetCells.h"
 
@@ -22,11 +23,14 @@ void WorkbookWriter::SetText(std::uint32_t row, std::uint32_t column, std::strin
     text_.append(kept);
 }
 
-void WorkbookWriter::SetTextFormat(std::uint32_t row, std::uint32_t column) { EntryFor(row, column).textFormat = true; }
+void WorkbookWriter::SetTextFormat(std::uint32_t row, std::uint32_t column) {
+    EntryFor(row, column).textFormat = true;
+}
 
 WorkbookWriter::Entry& WorkbookWriter::EntryFor(std::uint32_t row, std::uint32_t column) {
     // Callers set a cell's format and then its value: both land in one entry.
-    if (!entries_.empty() && entries_.back().row == row && entries_.back().column == column) return entries_.back();
+    if (!entries_.empty() && entries_.back().row == row && entries_.back().column == column)
+        return entries_.back();
     return entries_.emplace_back(Entry{row, column, false, false, 0, 0});
 }
 
@@ -53,7 +57,8 @@ bool WorkbookWriter::SaveAs(const std::filesystem::path& path) {
         const Entry& first = entries_[i];
         bool format = false;
         bool hasText = false;
-        for (; i < entries_.size() && entries_[i].row == first.row && entries_[i].column == first.column; ++i) {
+        for (; i < entries_.size() && entries_[i].row == first.row && entries_[i].column == first.column;
+             ++i) {
             const Entry& entry = entries_[i];
             format = format || entry.textFormat;
             if (entry.hasText) {

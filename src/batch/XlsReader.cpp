@@ -1,13 +1,16 @@
 #include "batch/XlsReader.h"
 
 #include <freexl.h>
+
 #include <system_error>
 
 #include "batch/GeneralNumberText.h"
 
 namespace nomvera::batch {
 
-XlsReader::~XlsReader() { Close(); }
+XlsReader::~XlsReader() {
+    Close();
+}
 
 void XlsReader::Close() {
     if (handle_ != nullptr) freexl_close(handle_);

@@ -10,7 +10,9 @@ struct Relationship {
     std::string target;
 };
 
-bool EndsWith(const std::string& text, std::string_view end) { return text.ends_with(end); }
+bool EndsWith(const std::string& text, std::string_view end) {
+    return text.ends_with(end);
+}
 
 class RelationshipsHandler final : public XmlPartHandler {
 public:

@@ -9,7 +9,9 @@ namespace nomvera::batch {
 
 XlsxReader::XlsxReader(XlsxLimits limits) : limits_(limits) {}
 
-XlsxReader::~XlsxReader() { Close(); }
+XlsxReader::~XlsxReader() {
+    Close();
+}
 
 void XlsxReader::Close() {
     if (archive_ != nullptr) zip_discard(archive_);
@@ -17,7 +19,9 @@ void XlsxReader::Close() {
     package_ = {};
 }
 
-bool XlsxReader::LooksLikeZip(std::string_view firstBytes) { return firstBytes.starts_with("PK\x03\x04"); }
+bool XlsxReader::LooksLikeZip(std::string_view firstBytes) {
+    return firstBytes.starts_with("PK\x03\x04");
+}
 
 bool XlsxReader::OpenArchive(zip* archive) {
     if (archive == nullptr) return false;

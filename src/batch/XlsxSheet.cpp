@@ -44,7 +44,8 @@ std::string XlsxSheet::ValueText(std::string_view type, std::string_view value) 
     const std::string_view number = Trimmed(value);
     double parsed = 0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), parsed);
-    if (number.empty() || error != std::errc() || end != number.data() + number.size()) return std::string(value);
+    if (number.empty() || error != std::errc() || end != number.data() + number.size())
+        return std::string(value);
     return GeneralNumberText::Format(parsed);
 }
 

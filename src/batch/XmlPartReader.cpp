@@ -1,8 +1,9 @@
 #include "batch/XmlPartReader.h"
 
 #include <expat.h>
-#include <memory>
 #include <zip.h>
+
+#include <memory>
 
 namespace nomvera::batch {
 namespace {
@@ -69,14 +70,18 @@ const char* XmlPartReader::Attribute(const char** attributes, std::string_view l
     return nullptr;
 }
 
-bool XmlPartReader::Contains(zip* archive, const std::string& partName) { return Locate(archive, partName) >= 0; }
+bool XmlPartReader::Contains(zip* archive, const std::string& partName) {
+    return Locate(archive, partName) >= 0;
+}
 
 bool XmlPartReader::Read(zip* archive, const std::string& partName, XmlPartHandler& handler) {
     const zip_int64_t index = Locate(archive, partName);
     if (index < 0) return false;
-    const std::unique_ptr<zip_file_t, ZipFileClose> file(zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
+    const std::unique_ptr<zip_file_t, ZipFileClose> file(
+        zip_fopen_index(archive, static_cast<zip_uint64_t>(index), 0));
     if (!file) return false;
-    const std::unique_ptr<XML_ParserStruct, ParserFree> parser(XML_ParserCreateNS(nullptr, kNamespaceSeparator));
+    const std::unique_ptr<XML_ParserStruct, ParserFree> parser(
+        XML_ParserCreateNS(nullptr, kNamespaceSeparator));
     if (!parser) return false;
 
     ParseState state{parser.get(), &handler};
@@ -92,7 +97,8 @@ bool XmlPartReader::Read(zip* archive, const std::string& partName, XmlPartHandl
         if (static_cast<std::uint64_t>(got) > budget_) return false;
         budget_ -= static_cast<std::uint64_t>(got);
         const bool last = got == 0;
-        if (XML_Parse(parser.get(), chunk, static_cast<int>(got), last ? XML_TRUE : XML_FALSE) != XML_STATUS_OK) {
+        if (XML_Parse(parser.get(), chunk, static_cast<int>(got), last ? XML_TRUE : XML_FALSE) !=
+            XML_STATUS_OK) {
             return false;
         }
         if (state.refused || handler.Failed()) return false;

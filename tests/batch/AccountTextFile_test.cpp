@@ -1,10 +1,11 @@
 // The account text file: the header's time text, the exact bytes written, and how an import
 // takes accounts out of a file's text.
 
+#include "batch/AccountTextFile.h"
+
 #include <gtest/gtest.h>
 
 #include "../lookup/MemoryAccountList.h"
-#include "batch/AccountTextFile.h"
 #include "batch/ExportTime.h"
 #include "web/CodePage.h"
 
@@ -32,9 +33,13 @@ TEST(ExportTimeText, LeavesOffTrailingZeroPartsFromTheSecondsUp) {
 }
 
 TEST(ExportHeaderLine, IsTheMarkerTheMakerPageAndTheTimeInCodePage936) {
-    const std::string line = AccountTextFile::ExportHeaderLine(kMaker, ExportTime::Text({2015, 3, 21, 0, 0, 0}));
+    const std::string line =
+        AccountTextFile::ExportHeaderLine(kMaker, ExportTime::Text({2015, 3, 21, 0, 0, 0}));
     // ● is A1 F1 and → is A1 FA in code page 936.
-    EXPECT_EQ(line, "\xA1\xF1Nomvera - Belkmoor \xA1\xFA " + kMaker + " - 2015\xC4\xEA" "3\xD4\xC2" "21\xC8\xD5\xA1\xF1");
+    EXPECT_EQ(line, "\xA1\xF1Nomvera - Belkmoor \xA1\xFA " + kMaker +
+                        " - 2015\xC4\xEA"
+                        "3\xD4\xC2"
+                        "21\xC8\xD5\xA1\xF1");
 }
 
 TEST(ComposeTextFile, WritesHeaderEmptyLineAndAccountBarLinkLines) {
@@ -45,8 +50,9 @@ TEST(ComposeTextFile, WritesHeaderEmptyLineAndAccountBarLinkLines) {
     list.Preset(0, {kMaker, Local("张三"), Local("安全")});
     list.Preset(1, {"http://rate.taobao.com/user-rate-1.htm", "00123"});
     list.Preset(2, {"", ""});
-    EXPECT_EQ(AccountTextFile::Compose("H", list), "H\r\n\r\n" + Local("张三") + "|" + kMaker +
-                                                       "\r\n00123|http://rate.taobao.com/user-rate-1.htm\r\n|\r\n");
+    EXPECT_EQ(AccountTextFile::Compose("H", list),
+              "H\r\n\r\n" + Local("张三") + "|" + kMaker +
+                  "\r\n00123|http://rate.taobao.com/user-rate-1.htm\r\n|\r\n");
 }
 
 struct ReadCase {
@@ -69,7 +75,9 @@ TEST(ReadAccounts, FollowsTheLineAndBarRules) {
         {"lone line feeds do not split", "a\nb\nc", {"a\nb\nc"}},
         {"lone carriage return stays in the line", "a\rb\r\n", {"a\rb"}},
         {"every copy of the header goes", header + "\r\na\r\n" + header + "b\r\n", {"a", "b"}},
-        {"marker without a full prefix: nothing removed", "●Nomvera - Belkmoor →x\r\n", {"●Nomvera - Belkmoor →x"}},
+        {"marker without a full prefix: nothing removed",
+         "●Nomvera - Belkmoor →x\r\n",
+         {"●Nomvera - Belkmoor →x"}},
         {"empty text", "", {}},
         {"only line ends", "\r\n\r\n\r\n", {}},
     };
@@ -81,7 +89,8 @@ TEST(ReadAccounts, FollowsTheLineAndBarRules) {
 }
 
 TEST(ReadAccounts, StopsAtTheRowLimit) {
-    EXPECT_EQ(AccountTextFile::ReadAccounts("a\r\nb\r\nc\r\n", kMaker, 2), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(AccountTextFile::ReadAccounts("a\r\nb\r\nc\r\n", kMaker, 2),
+              (std::vector<std::string>{"a", "b"}));
 }
 
 TEST(ReadAccounts, GivesBackWhatComposeWroteExceptEmptyAccounts) {
@@ -90,7 +99,8 @@ TEST(ReadAccounts, GivesBackWhatComposeWroteExceptEmptyAccounts) {
     list.Preset(1, {"", ""});
     list.Preset(2, {"x", "a|b"});
     list.Preset(3, {"link", " spaced "});
-    const std::string header = AccountTextFile::ExportHeaderLine(kMaker, ExportTime::Text({2015, 3, 21, 9, 5, 7}));
+    const std::string header =
+        AccountTextFile::ExportHeaderLine(kMaker, ExportTime::Text({2015, 3, 21, 9, 5, 7}));
     EXPECT_EQ(AccountTextFile::ReadAccounts(AccountTextFile::Compose(header, list), kMaker, 100),
               (std::vector<std::string>{Local("账号一"), "a|b", " spaced "}));
 }

@@ -14,7 +14,8 @@ TEST(CellReference, ParsesLettersOfEitherCaseAndDecimalRows) {
     EXPECT_EQ(CellReference::Parse("M13"), (CellPosition{13, 13}));
     EXPECT_EQ(CellReference::Parse("AB12"), (CellPosition{12, 28}));
     EXPECT_EQ(CellReference::Parse("XFD1048576"), (CellPosition{1048576, 16384}));
-    for (const char* bad : {"", "a", "2", "a0", "a01", "XFE1", "a1048577", "a-1", "a1b", "$A$1", "a99999999999"}) {
+    for (const char* bad :
+         {"", "a", "2", "a0", "a01", "XFE1", "a1048577", "a-1", "a1b", "$A$1", "a99999999999"}) {
         EXPECT_FALSE(CellReference::Parse(bad)) << bad;
     }
     EXPECT_EQ(CellReference::Format(2, 1), "a2");
@@ -24,22 +25,14 @@ TEST(CellReference, ParsesLettersOfEitherCaseAndDecimalRows) {
 
 TEST(GeneralNumberText, ShowsNumbersAsASpreadsheetDoes) {
     const std::pair<double, const char*> cases[] = {
-        {123, "123"},
-        {0.5, "0.5"},
-        {-2.25, "-2.25"},
-        {0, "0"},
-        {-0.0, "0"},
-        {1e20, "1E+20"},
-        {1.5e20, "1.5E+20"},
-        {123456789012345.0, "123456789012345"},
-        {1e15, "1E+15"},
-        {1234567890123456789.0, "1.23456789012346E+18"},
-        {0.1 + 0.2, "0.3"},
-        {0.0001, "0.0001"},
-        {0.00001, "1E-05"},
-        {-1.5e-7, "-1.5E-07"},
-        {1e100, "1E+100"},
-        {42.0000000000001, "42.0000000000001"},
+        {123, "123"},        {0.5, "0.5"},
+        {-2.25, "-2.25"},    {0, "0"},
+        {-0.0, "0"},         {1e20, "1E+20"},
+        {1.5e20, "1.5E+20"}, {123456789012345.0, "123456789012345"},
+        {1e15, "1E+15"},     {1234567890123456789.0, "1.23456789012346E+18"},
+        {0.1 + 0.2, "0.3"},  {0.0001, "0.0001"},
+        {0.00001, "1E-05"},  {-1.5e-7, "-1.5E-07"},
+        {1e100, "1E+100"},   {42.0000000000001, "42.0000000000001"},
     };
     for (const auto& [value, text] : cases) EXPECT_EQ(GeneralNumberText::Format(value), text) << text;
 }

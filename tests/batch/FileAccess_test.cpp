@@ -16,7 +16,8 @@ class FileAccessTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
-               ("file_access_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("file_access_test_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }

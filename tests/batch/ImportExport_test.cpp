@@ -65,9 +65,11 @@ struct FilesFixture : WindowFixture {
         data.setUrls(urls);
         QWidget* viewport = View().viewport();
         // As a real drag: it enters the list first, then drops.
-        QDragEnterEvent enter(viewport->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(viewport->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(viewport, &enter);
-        QDropEvent drop(QPointF(viewport->rect().center()), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(viewport->rect().center()), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
         QApplication::sendEvent(viewport, &drop);
     }
     void Write(const QString& path, const QByteArray& bytes) {
@@ -83,7 +85,8 @@ struct FilesFixture : WindowFixture {
     // Fills row cells 0 to 13 from UTF-8 texts.
     void AddRow(const QStringList& cells) {
         const int row = List().InsertRow(List().RowCount(), Gbk(cells.value(0)));
-        for (int column = 1; column < lookup::kColumnCount; ++column) List().SetCellText(row, column, Gbk(cells.value(column)));
+        for (int column = 1; column < lookup::kColumnCount; ++column)
+            List().SetCellText(row, column, Gbk(cells.value(column)));
     }
     QLineEdit* WaitBox() { return window.findChild<QLineEdit*>(QStringLiteral("编辑框_导入导出")); }
     QProgressBar* Progress() { return window.findChild<QProgressBar*>(QStringLiteral("进度条_查询导出")); }
@@ -113,8 +116,10 @@ private slots:
         f.Export(path);
         QCOMPARE(f.Status(), QStringLiteral(" 数据（3）导出完成！"));
         QVERIFY(!f.WaitBox()->isVisible());
-        const std::string expected = nomvera::web::Local("●Nomvera - Belkmoor → http://127.0.0.1:1/ - 2015年3月21日9时5分7秒●\r\n\r\n张三|") +
-                                     "http://127.0.0.1:1/\r\n00123|http://rate.taobao.com/user-rate-9.htm\r\n|\r\n";
+        const std::string expected =
+            nomvera::web::Local(
+                "●Nomvera - Belkmoor → http://127.0.0.1:1/ - 2015年3月21日9时5分7秒●\r\n\r\n张三|") +
+            "http://127.0.0.1:1/\r\n00123|http://rate.taobao.com/user-rate-9.htm\r\n|\r\n";
         QCOMPARE(f.Read(path), QByteArray::fromStdString(expected));
 
         f.Import(path);
@@ -127,8 +132,20 @@ private slots:
 
     void workbookExportKeepsEveryColumnAndImportsBack() {
         FilesFixture f;
-        const QStringList first{"http://rate.taobao.com/user-rate-1.htm", "00123", "安全", "0", "1", "2", "3",
-                                "4", "5", "6", "7", "买家", "2015-03-21", "支付宝个人认证"};
+        const QStringList first{"http://rate.taobao.com/user-rate-1.htm",
+                                "00123",
+                                "安全",
+                                "0",
+                                "1",
+                                "2",
+                                "3",
+                                "4",
+                                "5",
+                                "6",
+                                "7",
+                                "买家",
+                                "2015-03-21",
+                                "支付宝个人认证"};
         f.AddRow(first);
         f.AddRow({kMaker, "李 四", "?", "?", "?", "?", "?", "?", "?", "?", "?", "?", "?", "?"});
         QList<int> progress;
@@ -146,7 +163,8 @@ private slots:
 
         f.Import(path);
         QCOMPARE(f.Status(), QStringLiteral(" 数据（2）导入完成！"));
-        for (int column = 1; column < lookup::kColumnCount; ++column) QCOMPARE(f.Cell(0, column), first[column]);
+        for (int column = 1; column < lookup::kColumnCount; ++column)
+            QCOMPARE(f.Cell(0, column), first[column]);
         QCOMPARE(f.Cell(0, lookup::kColumnLink), QString());  // a workbook holds no links
         QCOMPARE(f.Cell(1, lookup::kColumnAccount), QStringLiteral("李 四"));
     }

@@ -1,8 +1,9 @@
 // Which bytes of an imported text file are taken as UTF-8 and which as code page 936.
 
+#include "batch/TextFileDecoding.h"
+
 #include <gtest/gtest.h>
 
-#include "batch/TextFileDecoding.h"
 #include "web/CodePage.h"
 
 namespace nomvera::batch {
@@ -17,7 +18,10 @@ struct DecodeCase {
 TEST(TextFileDecoding, TakesUtf8WhenMarkedOrWhenItCanOnlyBeUtf8) {
     const std::string gbk = web::Local("张三");  // D5 C5 C8 FD: not well-formed UTF-8
     const DecodeCase cases[] = {
-        {"byte-order mark", "\xEF\xBB\xBF" "abc\r\n", "abc\r\n"},
+        {"byte-order mark",
+         "\xEF\xBB\xBF"
+         "abc\r\n",
+         "abc\r\n"},
         {"byte-order mark before UTF-8", "\xEF\xBB\xBF\xE5\xBC\xA0", web::Local("张")},
         {"UTF-8 without mark", "\xE5\xBC\xA0\xE4\xB8\x89|x", gbk + "|x"},
         {"code page 936 stays as it is", gbk + "|x", gbk + "|x"},

@@ -1,6 +1,8 @@
 // The workbook operations as import and export use them: files written by another spreadsheet
 // program, our own files read back, and saves that fail.
 
+#include "batch/WorkbookInterface.h"
+
 #include <gtest/gtest.h>
 #include <zip.h>
 
@@ -8,7 +10,6 @@
 #include <fstream>
 
 #include "batch/CellReference.h"
-#include "batch/WorkbookInterface.h"
 #include "web/CodePage.h"
 
 namespace nomvera::batch {
@@ -17,7 +18,8 @@ namespace {
 const std::filesystem::path kFixtures = std::filesystem::path(NOMVERA_TEST_DATA_DIR) / "workbooks";
 
 // The texts of cells a to m of `rows` rows from row 1, read in the callers' order.
-std::vector<std::vector<std::string>> ReadGrid(const std::filesystem::path& path, int rows, bool* opened = nullptr) {
+std::vector<std::vector<std::string>> ReadGrid(const std::filesystem::path& path, int rows,
+                                               bool* opened = nullptr) {
     WorkbookInterface book;
     book.StartSpreadsheet();
     book.NewWorkbook();
@@ -68,7 +70,8 @@ TEST_P(WorkbookFixtureTest, ReadsTheFirstSheetOfASheetWithTextAndNumbers) {
     const auto grid = ReadGrid(kFixtures / (std::string("sheets.") + GetParam()), 4, &opened);
     ASSERT_TRUE(opened);
     EXPECT_EQ(grid[0], Row({"淘宝账号", "安全"}));
-    EXPECT_EQ(grid[1], Row({"00123", "1E+20", "1", "0.5"}));  // LibreOffice stores TRUE as 1 in a boolean format
+    EXPECT_EQ(grid[1],
+              Row({"00123", "1E+20", "1", "0.5"}));  // LibreOffice stores TRUE as 1 in a boolean format
     EXPECT_EQ(grid[2], Row({"", "only b"}));
     EXPECT_EQ(grid[3], Row({"王五", "", "", "", "", "", "", "", "", "", "", "", "实名"}));
 }
@@ -79,7 +82,8 @@ class WorkbookWriteTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
-               ("workbook_write_test_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+               ("workbook_write_test_" +
+                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir_);
         std::filesystem::create_directories(dir_);
     }
@@ -94,7 +98,8 @@ protected:
         book.SelectSheet(1);
         for (std::size_t r = 0; r < rows.size(); ++r) {
             for (std::size_t c = 0; c < rows[r].size(); ++c) {
-                const std::string cell = CellReference::Format(static_cast<std::uint32_t>(r + 1), static_cast<std::uint32_t>(c + 1));
+                const std::string cell = CellReference::Format(static_cast<std::uint32_t>(r + 1),
+                                                               static_cast<std::uint32_t>(c + 1));
                 book.SelectRange(cell, cell);
                 book.SetTextFormat();
                 book.WriteCellText(web::Local(rows[r][c]));
@@ -114,7 +119,8 @@ protected:
         std::string text;
         if (zip_file_t* file = zip_fopen(archive, name, 0)) {
             char chunk[4096];
-            for (zip_int64_t got; (got = zip_fread(file, chunk, sizeof chunk)) > 0;) text.append(chunk, static_cast<std::size_t>(got));
+            for (zip_int64_t got; (got = zip_fread(file, chunk, sizeof chunk)) > 0;)
+                text.append(chunk, static_cast<std::size_t>(got));
             zip_fclose(file);
         }
         zip_discard(archive);
@@ -126,8 +132,10 @@ protected:
 
 TEST_F(WorkbookWriteTest, WhatIsWrittenReadsBackAsTheSameTexts) {
     const std::vector<std::vector<std::string>> rows = {
-        Row({"淘宝账号", "安全", "给中", "给差", "周好", "周中", "周差", "月好", "月中", "月差", "身份", "始期", "认证"}),
-        Row({"00123", "安全", "0", "1", "2", "3", "4", "5", "6", "7", "买家", "2015-03-21", "支付宝个人认证"}),
+        Row({"淘宝账号", "安全", "给中", "给差", "周好", "周中", "周差", "月好", "月中", "月差", "身份",
+             "始期", "认证"}),
+        Row({"00123", "安全", "0", "1", "2", "3", "4", "5", "6", "7", "买家", "2015-03-21",
+             "支付宝个人认证"}),
         Row({"1E+20", "", " ", "", "", "", "", "", "", "", "", "", "a<b>&\"c"}),
         Row({"tab\there", "", "", "", "", "", "", "", "", "", "", "", "line\r\nend"}),
     };
@@ -145,7 +153,17 @@ TEST_F(WorkbookWriteTest, EveryCellIsATextCellInTheTextFormat) {
     EXPECT_NE(sheet.find("<t>00123</t>"), std::string::npos) << sheet;
     EXPECT_NE(sheet.find("<c r=\"A1\" s=\"1\""), std::string::npos) << sheet;
     EXPECT_NE(styles.find("<numFmt numFmtId=\"164\" formatCode=\"@\"/>"), std::string::npos) << styles;
-    EXPECT_NE(styles.find("<xf numFmtId=\"164\""), std::string::npos) << styles;  // style 1 is the text format
+    EXPECT_NE(styles.find("<xf numFmtId=\"164\""), std::string::npos)
+        << styles;  // style 1 is the text format
+}
+
+TEST_F(WorkbookWriteTest, TextsLongerThanACellHoldsAreCutNotRefused) {
+    const auto path = dir_ / "long.xlsx";
+    std::string account;
+    for (int i = 0; i < 50000; ++i) account += "张";  // 100,000 bytes in code page 936
+    ASSERT_TRUE(Write(path, {Row({account})}));
+    const auto grid = ReadGrid(path, 1);
+    EXPECT_EQ(web::Local(grid[0][0]).size(), 2 * SheetCells::kMaxCellCharacters);
 }
 
 TEST_F(WorkbookWriteTest, AFailedSaveLeavesTheExistingFileAlone) {

@@ -45,16 +45,19 @@ inline std::string SharedStringsXml(const std::string& items) {
 inline Parts WorkbookParts(const std::vector<std::pair<std::string, std::string>>& sheets,
                            const std::string& sharedStrings = {}) {
     const std::string rel = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
-    std::string workbook = R"(<?xml version="1.0"?><workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r=")" +
-                           rel + R"("><sheets>)";
-    std::string rels = R"(<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
+    std::string workbook =
+        R"(<?xml version="1.0"?><workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r=")" +
+        rel + R"("><sheets>)";
+    std::string rels =
+        R"(<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)";
     Parts parts;
     int id = 1;
     for (const auto& [name, xml] : sheets) {
         const std::string rid = "rId" + std::to_string(id);
-        workbook += "<sheet name=\"S" + std::to_string(id) + "\" sheetId=\"" + std::to_string(id) + "\" r:id=\"" +
-                    rid + "\"/>";
-        rels += "<Relationship Id=\"" + rid + "\" Type=\"" + rel + "/worksheet\" Target=\"worksheets/" + name + "\"/>";
+        workbook += "<sheet name=\"S" + std::to_string(id) + "\" sheetId=\"" + std::to_string(id) +
+                    "\" r:id=\"" + rid + "\"/>";
+        rels += "<Relationship Id=\"" + rid + "\" Type=\"" + rel + "/worksheet\" Target=\"worksheets/" +
+                name + "\"/>";
         parts.emplace_back("xl/worksheets/" + name, xml);
         ++id;
     }
@@ -66,9 +69,11 @@ inline Parts WorkbookParts(const std::vector<std::pair<std::string, std::string>
     rels += "</Relationships>";
     parts.emplace_back("xl/workbook.xml", workbook);
     parts.emplace_back("xl/_rels/workbook.xml.rels", rels);
-    parts.emplace_back("_rels/.rels",
-                       R"(<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
-                       R"(<Relationship Id="rId1" Type=")" + rel + R"(/officeDocument" Target="xl/workbook.xml"/></Relationships>)");
+    parts.emplace_back(
+        "_rels/.rels",
+        R"(<?xml version="1.0"?><Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+        R"(<Relationship Id="rId1" Type=")" +
+            rel + R"(/officeDocument" Target="xl/workbook.xml"/></Relationships>)");
     return parts;
 }
 

@@ -1,13 +1,14 @@
 // Reading .xlsx packages: which sheet is first, how values become texts, where cells land, and
 // what happens to broken or hostile files.
 
+#include "batch/XlsxReader.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "XlsxFixture.h"
-#include "batch/XlsxReader.h"
 
 namespace nomvera::batch {
 namespace {
@@ -20,8 +21,8 @@ class XlsxReaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir_ = std::filesystem::temp_directory_path() /
-               ("xlsx_reader_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+               ("xlsx_reader_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(dir_);
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
@@ -33,15 +34,20 @@ protected:
         XlsxReader reader(limits);
         return reader.Open(path) && reader.ReadSheet(1, cells_);
     }
-    std::string Cell(std::uint32_t row, std::uint32_t column) const { return std::string(cells_.Text(row, column)); }
+    std::string Cell(std::uint32_t row, std::uint32_t column) const {
+        return std::string(cells_.Text(row, column));
+    }
 
     std::filesystem::path dir_;
     SheetCells cells_;
 };
 
 TEST_F(XlsxReaderTest, FirstSheetIsTheWorkbooksFirstNotTheFirstPartName) {
-    ASSERT_TRUE(ReadFirstSheet(WorkbookParts({{"sheet2.xml", SheetXml(R"(<row r="1"><c r="A1" t="inlineStr"><is><t>listed first</t></is></c></row>)")},
-                                              {"sheet1.xml", SheetXml(R"(<row r="1"><c r="A1" t="inlineStr"><is><t>second</t></is></c></row>)")}})));
+    ASSERT_TRUE(ReadFirstSheet(WorkbookParts(
+        {{"sheet2.xml",
+          SheetXml(R"(<row r="1"><c r="A1" t="inlineStr"><is><t>listed first</t></is></c></row>)")},
+         {"sheet1.xml",
+          SheetXml(R"(<row r="1"><c r="A1" t="inlineStr"><is><t>second</t></is></c></row>)")}})));
     EXPECT_EQ(Cell(1, 1), "listed first");
 }
 
@@ -60,8 +66,9 @@ TEST_F(XlsxReaderTest, ValuesReadAsTheirShownText) {
         R"(<c r="L2" t="s"><v>3</v></c><c r="M2" t="s"><v>99</v></c><c r="N2"><v>beyond m</v></c>)"
         R"(</row>)";
     ASSERT_TRUE(ReadFirstSheet(WorkbookParts({{"sheet1.xml", SheetXml(rows)}}, strings)));
-    const char* expected[] = {"plain", "rich runs", "  spaced  ", "123", "0.5", "1E+20", "TRUE", "FALSE",
-                              "#DIV/0!", "formula text", "inline", "line\r\nbreak", ""};
+    const char* expected[] = {"plain", "rich runs", "  spaced  ", "123",          "0.5",    "1E+20",
+                              "TRUE",  "FALSE",     "#DIV/0!",    "formula text", "inline", "line\r\nbreak",
+                              ""};
     for (std::uint32_t column = 1; column <= 13; ++column) {
         EXPECT_EQ(Cell(2, column), expected[column - 1]) << "column " << column;
     }
@@ -72,9 +79,10 @@ TEST_F(XlsxReaderTest, CellsLandByTheirReferencesWhateverTheOrder) {
     const std::string rows =
         R"(<row r="2"><c r="C2"><v>3</v></c></row>)"
         R"(<row r="5"><c r="B5" t="inlineStr"><is><t>b5</t></is></c><c r="A5" t="inlineStr"><is><t>a5</t></is></c></row>)"
-        R"(<row><c t="inlineStr"><is><t>a6</t></is></c><c><v>6</v></c></row>)"  // no references: row 6, A then B
-        R"(<row r="9"><c r="A9"><v>1</v></c><c r="A9"><v>2</v></c></row>)"       // the later value wins
-        R"(<row r="4"><c r="A4"><v>4</v></c></row>)";                            // rows out of order
+        R"(<row><c t="inlineStr"><is><t>a6</t></is></c><c><v>6</v></c></row>)"  // no references: row 6, A
+                                                                                // then B
+        R"(<row r="9"><c r="A9"><v>1</v></c><c r="A9"><v>2</v></c></row>)"      // the later value wins
+        R"(<row r="4"><c r="A4"><v>4</v></c></row>)";                           // rows out of order
     ASSERT_TRUE(ReadFirstSheet(WorkbookParts({{"sheet1.xml", SheetXml(rows)}})));
     EXPECT_EQ(Cell(5, 1), "a5");
     EXPECT_EQ(Cell(5, 2), "b5");
@@ -98,7 +106,8 @@ TEST_F(XlsxReaderTest, PrefixedElementNamesReadTheSame) {
 TEST_F(XlsxReaderTest, LongCellsAreCutToWhatACellHolds) {
     const std::string longText(100000, 'x');
     ASSERT_TRUE(ReadFirstSheet(WorkbookParts(
-        {{"sheet1.xml", SheetXml(R"(<row r="2"><c r="A2" t="inlineStr"><is><t>)" + longText + "</t></is></c></row>")}},
+        {{"sheet1.xml",
+          SheetXml(R"(<row r="2"><c r="A2" t="inlineStr"><is><t>)" + longText + "</t></is></c></row>")}},
         SharedStringsXml("<si><t>" + longText + "</t></si>"))));
     EXPECT_EQ(Cell(2, 1).size(), SheetCells::kMaxCellCharacters);
 }
@@ -108,7 +117,8 @@ TEST_F(XlsxReaderTest, RefusesBrokenPackages) {
     auto truncatedXml = good;
     truncatedXml[0].second.resize(truncatedXml[0].second.size() / 2);
     auto doctype = good;
-    doctype[0].second = R"(<?xml version="1.0"?><!DOCTYPE w [<!ENTITY a "aaaaaaaa">]><worksheet>&a;</worksheet>)";
+    doctype[0].second =
+        R"(<?xml version="1.0"?><!DOCTYPE w [<!ENTITY a "aaaaaaaa">]><worksheet>&a;</worksheet>)";
     auto noWorkbook = good;
     noWorkbook.erase(noWorkbook.begin() + 1);  // xl/workbook.xml
     EXPECT_FALSE(ReadFirstSheet(truncatedXml));
@@ -129,7 +139,8 @@ TEST_F(XlsxReaderTest, RefusesAZipCutShortOrDamaged) {
     XlsxReader reader;
     EXPECT_FALSE(reader.OpenBytes(bytes.substr(0, bytes.size() / 2))) << "truncated";
     std::string damaged = bytes;
-    for (std::size_t i = 40; i < 200 && i < damaged.size(); ++i) damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
+    for (std::size_t i = 40; i < 200 && i < damaged.size(); ++i)
+        damaged[i] = static_cast<char>(damaged[i] ^ 0x5A);
     SheetCells cells;
     EXPECT_FALSE(reader.OpenBytes(damaged) && reader.ReadSheet(1, cells)) << "damaged";
 }
@@ -147,7 +158,8 @@ TEST_F(XlsxReaderTest, StopsAZipBombAtTheUnpackLimit) {
     for (int i = 0; i < 20000; ++i) strings += "<si><t>" + std::string(500, 'b') + "</t></si>";
     limits = {};
     limits.maxTextBytes = 1u << 20;
-    EXPECT_FALSE(ReadFirstSheet(WorkbookParts({{"sheet1.xml", SheetXml("")}}, SharedStringsXml(strings)), limits));
+    EXPECT_FALSE(
+        ReadFirstSheet(WorkbookParts({{"sheet1.xml", SheetXml("")}}, SharedStringsXml(strings)), limits));
 }
 
 TEST_F(XlsxReaderTest, KeepsOnlyTheRowsAWorksheetHas) {
@@ -166,13 +178,15 @@ TEST_F(XlsxReaderTest, ReadsAMillionRowsWithinTheCellLimit) {
     std::string rows;
     rows.reserve(40u << 20);
     for (std::uint32_t row = 1; row <= 1000000; ++row) rows += "<row><c t=\"s\"><v>0</v></c></row>";
-    ASSERT_TRUE(ReadFirstSheet(WorkbookParts({{"sheet1.xml", SheetXml(rows)}}, SharedStringsXml("<si><t>x</t></si>"))));
+    ASSERT_TRUE(ReadFirstSheet(
+        WorkbookParts({{"sheet1.xml", SheetXml(rows)}}, SharedStringsXml("<si><t>x</t></si>"))));
     EXPECT_EQ(cells_.CellCount(), 1000000u);
     EXPECT_EQ(Cell(1000000, 1), "x");
 
     XlsxLimits limits;
     limits.maxCells = 1000;
-    EXPECT_FALSE(ReadFirstSheet(WorkbookParts({{"sheet1.xml", SheetXml(rows)}}, SharedStringsXml("<si><t>x</t></si>")), limits));
+    EXPECT_FALSE(ReadFirstSheet(
+        WorkbookParts({{"sheet1.xml", SheetXml(rows)}}, SharedStringsXml("<si><t>x</t></si>")), limits));
 }
 
 }  // namespace
