@@ -7,7 +7,10 @@
 #include "app/AppState.h"
 #include "app/HotArea.h"
 #include "batch/BatchWindow.h"
+#include "batch/AccountListModel.h"
+#include "batch/LocalText.h"
 #include "batch/OuterSize.h"
+#include "batch/PartedStatusBar.h"
 
 namespace nomvera::app {
 
@@ -35,11 +38,13 @@ StartWindow::StartWindow(AppState& state, QWidget* parent)
     batchArea->setObjectName(QStringLiteral("透明标签_批量查询"));
     batchArea->setGeometry(227, 129, 65, 65);
     connect(batchArea, &HotArea::released, this, &StartWindow::OpenBatchWindow);
+    connect(detailArea, &HotArea::released, this, &StartWindow::OpenDetailWindow);
 
     new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QWidget::close);
 }
 
 StartWindow::~StartWindow() {
+    delete detailWindow_.data();
     delete batchWindow_.data();
 }
 
@@ -49,10 +54,44 @@ void StartWindow::OpenBatchWindow() {
         batchWindow_ = new batch::BatchWindow(state_);
         batchWindow_->setAttribute(Qt::WA_DeleteOnClose);
         connect(batchWindow_, &batch::BatchWindow::closed, this, &QWidget::show);
+        connect(batchWindow_, &batch::BatchWindow::advancedQueryRequested, this,
+                &StartWindow::OpenDetailForBatchRow);
     }
     batchWindow_->show();
     batchWindow_->activateWindow();
     hide();
+}
+
+void StartWindow::OpenDetailWindow() {
+    if (detailWindow_ == nullptr) {
+        detailWindow_ = new detail::DetailWindow(state_);
+        detailWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        // Shown again only when no batch window is open; that one brings it back itself.
+        connect(detailWindow_, &detail::DetailWindow::closed, this, [this] {
+            if (batchWindow_ == nullptr) show();
+        });
+    }
+    detailWindow_->show();
+    detailWindow_->activateWindow();
+    hide();
+}
+
+void StartWindow::OpenDetailForBatchRow(int row) {
+    if (batchWindow_ == nullptr) return;
+    // Modal over the batch window, opened with show() so no nested event loop runs.
+    auto* window = new detail::DetailWindow(state_, batchWindow_);
+    window->setWindowFlag(Qt::Window);
+    window->setWindowModality(Qt::WindowModal);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<batch::BatchWindow> batch = batchWindow_;
+    window->SetBatchAccountSource([batch, row] {
+        return batch ? batch::ToQt(batch->Model().CellText(row, 1)) : QString();
+    });
+    connect(window, &detail::DetailWindow::closed, this, [batch] {
+        if (batch) batch->StatusBar().SetPartText(0, QStringLiteral(" 高级查询结束！"));
+    });
+    window->show();
+    window->activateWindow();
 }
 
 void StartWindow::closeEvent(QCloseEvent* event) {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "batch/BatchWindow.h"
+#include "detail/DetailWindow.h"
 
 namespace nomvera::app {
 
@@ -23,6 +24,9 @@ public:
     batch::BatchWindow* BatchWindow() const { return batchWindow_; }
 
     void OpenBatchWindow();
+    // The detail window opened from the 高级查询 area, or null.
+    detail::DetailWindow* DetailWindow() const { return detailWindow_; }
+    void OpenDetailWindow();
 
 signals:
     // The window has been closed; the program ends.
@@ -32,8 +36,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void OpenDetailForBatchRow(int row);
+
     AppState& state_;
     QPointer<batch::BatchWindow> batchWindow_;
+    QPointer<detail::DetailWindow> detailWindow_;
 };
 
 }  // namespace nomvera::app

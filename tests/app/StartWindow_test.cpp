@@ -10,7 +10,13 @@
 #include "app/AppState.h"
 #include "app/HotArea.h"
 #include "batch/AccountListView.h"
+#include "batch/AccountListModel.h"
 #include "batch/BatchWindow.h"
+#include "batch/PartedStatusBar.h"
+#include "detail/DetailWindow.h"
+#include "web/CodePage.h"
+
+#include <QLineEdit>
 
 using nomvera::app::AppState;
 using nomvera::app::HotArea;
@@ -78,13 +84,45 @@ private slots:
         }
     }
 
-    void detailAreaOpensNothingYet() {
+    void detailAreaOpensTheDetailWindowUntilItCloses() {
         AppState state;
         StartWindow start(state);
         start.show();
         Click(start, "透明标签_高级查询");
-        QCOMPARE(VisibleWindows(), QList<QWidget*>{&start});
+        QPointer<nomvera::detail::DetailWindow> detail = start.DetailWindow();
+        QVERIFY(detail != nullptr);
+        QCOMPARE(VisibleWindows(), QList<QWidget*>{detail.data()});
         QVERIFY(start.BatchWindow() == nullptr);
+        detail->close();
+        QTRY_VERIFY(detail == nullptr);
+        QCOMPARE(VisibleWindows(), QList<QWidget*>{&start});
+    }
+
+    void batchListOpensTheDetailWindowForItsRow() {
+        AppState state;
+        // Nothing listens on port 1: the lookup the window starts fails at once.
+        state.addresses.lookupHost = "127.0.0.1:1";
+        state.addresses.ipSearchHost = "127.0.0.1:1";
+        StartWindow start(state);
+        start.show();
+        Click(start, "透明标签_批量查询");
+        QPointer<nomvera::batch::BatchWindow> batch = start.BatchWindow();
+        QVERIFY(batch != nullptr);
+        const int row = batch->Model().InsertRow(0, "");
+        batch->Model().SetCellText(row, 1, nomvera::web::Local("账号甲"));
+        state.openedFromBatchList = true;  // as the batch list's menu entry leaves it
+        emit batch->advancedQueryRequested(row);
+        auto* detail = batch->findChild<nomvera::detail::DetailWindow*>();
+        QVERIFY(detail != nullptr);
+        QVERIFY(detail->isVisible());
+        QCOMPARE(detail->windowModality(), Qt::WindowModal);
+        auto* account = detail->findChild<QLineEdit*>(QStringLiteral("编辑框_淘宝账号"));
+        QVERIFY(account != nullptr);
+        QTRY_COMPARE(account->text(), QStringLiteral("账号甲"));
+        QPointer<nomvera::detail::DetailWindow> watched = detail;
+        detail->close();
+        QTRY_VERIFY(watched == nullptr);
+        QCOMPARE(batch->StatusBar().PartText(0), QStringLiteral(" 高级查询结束！"));
     }
 
     void escClosesTheStartWindow() {
