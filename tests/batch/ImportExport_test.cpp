@@ -248,7 +248,7 @@ private slots:
         f.Write(f.Path("upper.TXT"), "a text file\r\n");  // from the dialog: taken as a workbook
         f.Write(f.Path("big.txt"), QByteArray(4096, 'a'));
         f.window.Files().Importer().SetTextFileLimit(1024);
-        for (const QString& name : {"absent.txt", "absent.xlsx", "corrupt.xlsx", "upper.TXT", "big.txt"}) {
+        for (const char* name : {"absent.txt", "absent.xlsx", "corrupt.xlsx", "upper.TXT", "big.txt"}) {
             AppendAccounts(f.List(), {"kept"});
             f.Import(f.Path(name));
             QCOMPARE(f.Status(), QStringLiteral(" 数据导入失败，文件无法读取！"));
@@ -264,7 +264,7 @@ private slots:
         FilesFixture f;
         f.Write(f.Path("empty.txt"), "");
         f.Write(f.Path("bars.txt"), "|a\r\n\r\n|\r\n");
-        for (const QString& name : {"empty.txt", "bars.txt"}) {
+        for (const char* name : {"empty.txt", "bars.txt"}) {
             AppendAccounts(f.List(), {"gone"});
             f.Import(f.Path(name));
             QCOMPARE(f.Status(), QStringLiteral(" 数据（0）导入完成！"));
@@ -293,7 +293,7 @@ private slots:
         AppendAccounts(f.List(), {"a"});
         QVERIFY(QDir(f.dir.path()).mkpath("taken.txt/inside"));
         QVERIFY(QDir(f.dir.path()).mkpath("taken.xlsx/inside"));
-        for (const QString& name : {"missing/list.txt", "missing/list.xlsx", "taken.txt", "taken.xlsx"}) {
+        for (const char* name : {"missing/list.txt", "missing/list.xlsx", "taken.txt", "taken.xlsx"}) {
             f.Export(f.Path(name));
             QCOMPARE(f.Status(), QStringLiteral(" 数据导出失败！"));
             QVERIFY(!f.WaitBox()->isVisible());
